@@ -1,0 +1,123 @@
+#include "drills/typed_drill_screen.h"
+
+#include "frame/look.h"
+#include "frame/navigation.h"
+#include "frame/services.h"
+#include "frame/twips.h"
+#include "frame/widgets.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+FrameDesign typedDrillFrame(const TypedDrillRow &row, const QString &catalogue)
+{
+    const int x = row.left, y = row.top;
+    FrameDesign d;
+    d.name = row.name;
+    d.catalogue = catalogue;
+    d.clientArea = QSize(row.areaWidth, row.areaHeight);
+    d.iconaSi = QRect(x + 8340, y - 600, 1095, 975);
+    d.iconaNo = QRect(x + 8280, y - 570, 1095, 975);
+    d.label1 = QRect(x + 8040, y + 555, 735, 375);
+    d.esatti = QRect(x + 8880, y + 450, 975, 615);
+    d.label2 = QRect(x + 8040, y + 1080, 735, 495);
+    d.errati = QRect(x + 8880, y + 975, 855, 615);
+    d.avanti = QRect(x + 7680, y + 5160, 1935, 975);
+    d.azzeraBlanks = row.azzeraBlanks;
+    d.informazioniBlanks = row.informazioniBlanks;
+    d.exitName = row.exitName;
+    return d;
+}
+
+TypedDrillScreen::TypedDrillScreen(const TypedDrillRow &row, QWidget *parent)
+    : ExerciseScreen(typedDrillFrame(row, QStringLiteral("FormMenuNumeri")), parent),
+      row_(row), model_(row.draw)
+{
+    if (row.reseedOnLoad)
+        services().random->reseed();
+
+    EtichettaNumero = makeLabel(area(), QStringLiteral("EtichettaNumero"), QString(), row.left,
+                                row.top, 7215, 975, QStringLiteral("Arial"), row.fontPoints);
+    EtichettaNumero->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setBackground(EtichettaNumero, Qt::white);
+
+    Text1 = new QLineEdit(area());
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFont(designFont(QStringLiteral("Arial"), 48));
+    Text1->setMaxLength(row.maxLength);
+    Text1->setAlignment(Qt::AlignCenter);
+    if (row.wideField)
+        place(Text1, row.left + 960, row.top + 2520, 5895, 2175);
+    else
+        place(Text1, row.left + 1800, row.top + 2520, 3975, 2175);
+    Text1->installEventFilter(this);
+
+    if (row.fieldFirstInTab)
+        setTabOrder(Text1, BottoneAvanti);
+    else
+        setTabOrder(BottoneAvanti, Text1);
+}
+
+void TypedDrillScreen::onFirstShown() { GeneraEsercizio(); }
+
+void TypedDrillScreen::GeneraEsercizio()
+{
+    newBackground();
+    model_.next();
+    Text1->clear();
+    EtichettaNumero->setText(model_.exercise().text);
+    if (Text1->isEnabled())
+        Text1->setFocus();
+}
+
+void TypedDrillScreen::onAvanti()
+{
+    Text1->setEnabled(true);
+    BottoneAvanti->setEnabled(false);
+    GeneraEsercizio();
+}
+
+void TypedDrillScreen::checkAnswer()
+{
+    if (!Text1->isEnabled() || Text1->text().isEmpty())
+        return;
+    const QString typed = Text1->text();
+    if (model_.check(typed)) {
+        rightAnswer();
+        BottoneAvanti->setEnabled(true);
+        Text1->setEnabled(false);
+        EtichettaNumero->setText(model_.completed(typed));
+    } else {
+        wrongAnswer();
+        if (Text1->isEnabled())
+            Text1->setFocus();
+    }
+}
+
+bool TypedDrillScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Text1) {
+        if (event->type() == QEvent::KeyRelease) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            // A held key repeats its press, not its release: judge once.
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+                && !key->isAutoRepeat())
+                checkAnswer();
+        } else if (event->type() == QEvent::KeyPress && row_.stopIsBlank) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (key->text() == QLatin1String(".")) {
+                Text1->insert(QStringLiteral(" "));
+                return true;
+            }
+        }
+    }
+    return ExerciseScreen::eventFilter(watched, event);
+}
+
+void registerTypedDrills()
+{
+    for (const auto &row : typedDrillRows())
+        registerScreen(row.name, [&row] { return new TypedDrillScreen(row); });
+}

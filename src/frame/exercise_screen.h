@@ -1,0 +1,93 @@
+#pragma once
+// The frame every exercise screen is built on: the two answer counters with
+// their captions, the happy and sad faces, "avanti", the menu bar with
+// "Azzera conteggio", "Informazioni" and "Esci", and the way back to the
+// screen's catalogue. A screen supplies GeneraEsercizio and its own check,
+// and reports each answer with rightAnswer() or wrongAnswer().
+
+#include <QMainWindow>
+#include <QRect>
+#include <QSize>
+#include <cstdint>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolButton;
+
+struct FrameDesign {
+    QString name;                // the screen's name, e.g. "Form20"
+    QString catalogue;           // the catalogue "Esci" returns to
+    QSize clientArea;            // design client area, twips
+    // Frame controls, twips (left, top, width, height).
+    QRect iconaSi, iconaNo, label1, esatti, label2, errati, avanti;
+    int azzeraBlanks = 8;        // blanks after "Azzera conteggio"
+    int informazioniBlanks = 11; // blanks after "Informazioni"
+    QString exitName = QStringLiteral("mnuEsci");
+    QString label1Name = QStringLiteral("Label1");
+    QString label2Name = QStringLiteral("Label2");
+    bool avantiEnabled = false;  // "avanti" in its design state
+    bool avantiVisible = true;
+    bool ownCounters = false;    // counts kept by the screen, not the shared ones
+};
+
+class ExerciseScreen : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit ExerciseScreen(const FrameDesign &design, QWidget *parent = nullptr);
+
+    // Draws a new exercise and resets the screen for it.
+    virtual void GeneraEsercizio() = 0;
+
+    std::int16_t esatti() const;
+    std::int16_t errati() const;
+    const FrameDesign &design() const { return design_; }
+
+    QLabel *ComandoIconaSi = nullptr;
+    QLabel *ComandoIconaNo = nullptr;
+    QLabel *EtichettaEsatti = nullptr;
+    QLabel *EtichettaErrati = nullptr;
+    QToolButton *BottoneAvanti = nullptr;
+    QAction *MenuAzzera = nullptr;
+    QAction *MenuInformazioni = nullptr;
+    QAction *MenuEsci = nullptr;
+
+protected:
+    // The client area, where the screen places its controls.
+    QWidget *area() const { return area_; }
+    // Places a widget of the client area at a design position in twips.
+    static void place(QWidget *w, int left, int top, int width, int height);
+
+    // Menus and items of the screen's own go between "Azzera conteggio" and
+    // "Informazioni".
+    QMenu *addScreenMenu(const QString &title, const QString &objectName);
+    QAction *addScreenItem(const QString &title, const QString &objectName);
+
+    // Answer outcomes: face, count, sound, count label.
+    void rightAnswer();
+    // `beepInstead`: the system beep sounds instead of the buzzer, whatever
+    // the sounds switch says.
+    void wrongAnswer(bool beepInstead = false);
+
+    // Each exercise on a new background colour.
+    void newBackground();
+
+    // Frame events a screen may extend.
+    virtual void onAvanti() {}
+    virtual void onAzzera();
+    virtual void onFirstShown() {}
+    void onEsci();
+
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void fitToControls();
+    std::int16_t &counterEsatti();
+    std::int16_t &counterErrati();
+
+    FrameDesign design_;
+    QWidget *area_ = nullptr;
+    bool shown_ = false;
+    std::int16_t ownEsatti_ = 0;
+    std::int16_t ownErrati_ = 0;
+};

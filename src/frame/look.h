@@ -1,0 +1,35 @@
+#pragma once
+// Colours, fonts, pictures and mouse pointers shared by every screen.
+
+#include <QColor>
+#include <QCursor>
+#include <QFont>
+#include <QIcon>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+class QWidget;
+
+// Colours are written &H00BBGGRR, as the screen designs give them.
+QColor bgr(std::uint32_t value);
+
+// The background palette: entry 0 holds no colour and is never picked.
+const std::array<std::uint32_t, 19> &palette();
+
+// A random background colour from the palette, entries 1 to 18.
+QColor ColoreCasuale();
+
+// Paints a widget's background in a colour.
+void setBackground(QWidget *w, const QColor &colour);
+QColor background(const QWidget *w);
+
+// The named faces of the design, mapped to free look-alikes, sized in points
+// on the design's 96 dots per inch.
+QFont designFont(const QString &family, double points, bool bold = true);
+void installFonts();   // once, before the first screen
+
+// Pictures and pointers drawn by the project.
+QIcon picture(const QString &name);                  // "fish", "happy"...
+QCursor pointer(const QString &name);                // "fish", "arrow_big"...
+void initLook();                                     // loads the resources

@@ -1,0 +1,190 @@
+#include "frame/services.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLockFile>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QFile>
+#include <QSoundEffect>
+#include <QTimer>
+#include <QUrl>
+#include <QWidget>
+
+#include <chrono>
+#include <cmath>
+#include <map>
+#include <random>
+
+namespace {
+
+class QtRandom final : public RandomSource {
+public:
+    QtRandom() { reseed(); }
+    double next() override
+    {
+        // 53 random bits make a double in [0, 1) that can never round up to 1.
+        return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+    }
+    void reseed() override
+    {
+        engine_.seed(static_cast<std::uint64_t>(
+            std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    }
+
+private:
+    std::mt19937_64 engine_;
+};
+
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    Answer show(QWidget *parent, const QString &text, const QString &title, Icon icon,
+                Buttons buttons) override
+    {
+        QMessageBox box(parent);
+        box.setWindowTitle(title);
+        box.setText(text);
+        box.setTextFormat(Qt::PlainText);
+        box.setIcon(icon == Icon::Error      ? QMessageBox::Critical
+                    : icon == Icon::Question ? QMessageBox::Question
+                                             : QMessageBox::Information);
+        if (buttons == Buttons::YesNo) {
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+            box.setEscapeButton(QMessageBox::No);
+        } else {
+            box.setStandardButtons(QMessageBox::Ok);
+        }
+        const int pressed = box.exec();
+        if (buttons == Buttons::Ok)
+            return Answer::Ok;
+        return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
+};
+
+class QtSoundPlayer final : public SoundPlayer {
+public:
+    void play(const QString &path) override
+    {
+        // Effects are made on first use, not at start, and kept for the run.
+        auto &effect = effects_[path];
+        if (!effect) {
+            if (!QFile::exists(path))
+                return;   // a missing file plays nothing and changes nothing else
+            effect = std::make_unique<QSoundEffect>();
+            effect->setSource(QUrl::fromLocalFile(path));
+        }
+        effect->stop();
+        effect->play();
+    }
+    void beep() override { QApplication::beep(); }
+
+private:
+    std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
+};
+
+class QtDisplay final : public DisplayService {
+public:
+    int widthPixels() const override
+    {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        if (!screen)
+            return 0;
+        return qRound(screen->geometry().width() * screen->devicePixelRatio());
+    }
+    int changeMode(int, int) override
+    {
+        // This platform gives the program no way to switch the display mode.
+        return -2;
+    }
+};
+
+class QtSingleInstance final : public SingleInstance {
+public:
+    explicit QtSingleInstance(QString path) : path_(std::move(path)) {}
+    bool acquire() override
+    {
+        // QLockFile writes our process id; a lock left by a crashed run names a
+        // dead process and is taken over, so it can never stay stuck.
+        if (lock_ && lock_->isLocked())
+            return true;
+        lock_ = std::make_unique<QLockFile>(path_);
+        lock_->setStaleLockTime(0);
+        return lock_->tryLock(0);
+    }
+
+private:
+    QString path_;
+    std::unique_ptr<QLockFile> lock_;
+};
+
+class QtStepTimer final : public StepTimer {
+public:
+    void after(int ms, QObject *context, std::function<void()> step) override
+    {
+        QTimer::singleShot(ms, context, std::move(step));
+    }
+};
+
+class QtApplication final : public Application {
+public:
+    void quit() override
+    {
+        QApplication::closeAllWindows();
+        QApplication::quit();
+    }
+};
+
+Services &current()
+{
+    static Services s = qtServices();
+    return s;
+}
+
+} // namespace
+
+std::unique_ptr<SingleInstance> lockFileInstance(const QString &path)
+{
+    return std::make_unique<QtSingleInstance>(path);
+}
+
+QString defaultLockPath()
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (dir.isEmpty())
+        dir = QDir::tempPath();
+    return QDir(dir).filePath(QStringLiteral("tolvena.lock"));
+}
+
+Services qtServices()
+{
+    Services s;
+    s.random = std::make_unique<QtRandom>();
+    s.messages = std::make_unique<QtMessageBoxes>();
+    s.sound = std::make_unique<QtSoundPlayer>();
+    s.display = std::make_unique<QtDisplay>();
+    s.instance = lockFileInstance(defaultLockPath());
+    s.timer = std::make_unique<QtStepTimer>();
+    s.application = std::make_unique<QtApplication>();
+    return s;
+}
+
+Services &services() { return current(); }
+
+void installServices(Services s)
+{
+    Services &c = current();
+    if (s.random) c.random = std::move(s.random);
+    if (s.messages) c.messages = std::move(s.messages);
+    if (s.sound) c.sound = std::move(s.sound);
+    if (s.display) c.display = std::move(s.display);
+    if (s.instance) c.instance = std::move(s.instance);
+    if (s.timer) c.timer = std::move(s.timer);
+    if (s.application) c.application = std::move(s.application);
+}
+
+double Rnd() { return services().random->next(); }
+
+int Int(double x) { return static_cast<int>(std::floor(x)); }

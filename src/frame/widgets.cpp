@@ -1,0 +1,98 @@
+#include "frame/widgets.h"
+
+#include "frame/look.h"
+#include "frame/twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QToolButton>
+
+QLabel *makeLabel(QWidget *parent, const QString &objectName, const QString &text, int left,
+                  int top, int width, int height, const QString &family, double points,
+                  bool bold)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(objectName);
+    l->setTextFormat(Qt::PlainText);
+    l->setFont(designFont(family, points, bold));
+    l->setGeometry(twipsRect(left, top, width, height));
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+QLabel *makePicture(QWidget *parent, const QString &objectName, const QString &pictureName,
+                    int left, int top, int width, int height)
+{
+    auto *l = new QLabel(parent);
+    l->setObjectName(objectName);
+    const QRect r = twipsRect(left, top, width, height);
+    l->setGeometry(r);
+    l->setPixmap(picture(pictureName).pixmap(r.size()));
+    l->setScaledContents(true);
+    return l;
+}
+
+QToolButton *makePictureButton(QWidget *parent, const QString &objectName, const QString &text,
+                               const QString &pictureName, int left, int top, int width,
+                               int height, const QString &family, double points)
+{
+    auto *b = new QToolButton(parent);
+    b->setObjectName(objectName);
+    b->setText(text);
+    b->setIcon(picture(pictureName));
+    b->setIconSize(QSize(32, 32));
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setFont(designFont(family, points));
+    b->setGeometry(twipsRect(left, top, width, height));
+    b->setFocusPolicy(Qt::StrongFocus);
+    b->setAutoFillBackground(true);
+    return b;
+}
+
+namespace {
+// A push button whose caption wraps onto more lines when it is wider than the
+// button, as the designs' long captions need; the caption itself stays exact.
+class WrappingButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QStylePainter p(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        p.drawControl(QStyle::CE_PushButton, option);
+        const QRect box = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this)
+                              .adjusted(1, 0, -1, 0);
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                 QPalette::ButtonText));
+        QFont f = font();
+        // Shrink only when even the wrapped caption cannot fit.
+        for (int size = f.pixelSize(); size > 8; --size) {
+            f.setPixelSize(size);
+            const QRect need = QFontMetrics(f).boundingRect(box, Qt::AlignCenter | Qt::TextWordWrap, caption);
+            if (need.width() <= box.width() && need.height() <= box.height())
+                break;
+        }
+        p.setFont(f);
+        p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, caption);
+    }
+};
+} // namespace
+
+QPushButton *makeButton(QWidget *parent, const QString &objectName, const QString &text,
+                        int left, int top, int width, int height, const QString &family,
+                        double points)
+{
+    auto *b = new WrappingButton(text, parent);
+    b->setObjectName(objectName);
+    b->setFont(designFont(family, points));
+    b->setGeometry(twipsRect(left, top, width, height));
+    b->setAutoDefault(false);
+    return b;
+}

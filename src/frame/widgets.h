@@ -1,0 +1,27 @@
+#pragma once
+// Small builders for the controls of the designs, positioned in twips.
+
+#include <QString>
+
+class QLabel;
+class QToolButton;
+class QPushButton;
+class QWidget;
+
+QLabel *makeLabel(QWidget *parent, const QString &objectName, const QString &text,
+                  int left, int top, int width, int height,
+                  const QString &family, double points, bool bold = true);
+
+// A picture stretched to its box.
+QLabel *makePicture(QWidget *parent, const QString &objectName, const QString &pictureName,
+                    int left, int top, int width, int height);
+
+// A button with a 32 x 32 picture above its text.
+QToolButton *makePictureButton(QWidget *parent, const QString &objectName,
+                               const QString &text, const QString &pictureName,
+                               int left, int top, int width, int height,
+                               const QString &family, double points);
+
+QPushButton *makeButton(QWidget *parent, const QString &objectName, const QString &text,
+                        int left, int top, int width, int height,
+                        const QString &family, double points);

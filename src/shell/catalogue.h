@@ -1,0 +1,39 @@
+#pragma once
+// The two exercise catalogues: walls of buttons under small headings. Each
+// button opens its screen (setting NumeroMassimo first where its row says)
+// and closes the catalogue. Buttons whose screen does not exist yet are shown
+// disabled.
+
+#include <QSize>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+struct CatalogueEntry {
+    bool heading = false;
+    QString name;          // Command12, Label5...
+    QString caption;
+    int left = 0, top = 0, width = 0, height = 0;   // twips
+    QString target;        // the screen a button opens
+    int numeroMassimo = 0; // 0: the button leaves NumeroMassimo alone
+    int index = -1;        // index within a control array, -1 for none
+};
+
+struct CatalogueDesign {
+    QString name;
+    QSize clientArea;      // twips
+    QString firstInTab;
+    std::vector<CatalogueEntry> entries;
+};
+
+const CatalogueDesign &numbersCatalogue();    // FormMenuNumeri
+const CatalogueDesign &graphicCatalogue();    // FormMenuGrafici
+
+class CatalogueScreen : public QWidget {
+    Q_OBJECT
+public:
+    explicit CatalogueScreen(const CatalogueDesign &design, QWidget *parent = nullptr);
+
+private:
+    void press(const CatalogueEntry &entry);
+};

@@ -1,0 +1,15 @@
+#include "drills/typed_drill_screen.h"
+#include "frame/navigation.h"
+#include "shell/catalogue.h"
+#include "shell/shell.h"
+
+void registerAllScreens()
+{
+    registerScreen(QStringLiteral("FormAvvio"), [] { return new FormAvvio; });
+    registerScreen(QStringLiteral("FormMenu"), [] { return new FormMenu; });
+    registerScreen(QStringLiteral("FormMenuNumeri"),
+                   [] { return new CatalogueScreen(numbersCatalogue()); });
+    registerScreen(QStringLiteral("FormMenuGrafici"),
+                   [] { return new CatalogueScreen(graphicCatalogue()); });
+    registerTypedDrills();
+}

@@ -1,0 +1,142 @@
+#include "shell/shell.h"
+
+#include "frame/feedback.h"
+#include "frame/look.h"
+#include "frame/navigation.h"
+#include "frame/services.h"
+#include "frame/state.h"
+#include "frame/twips.h"
+#include "frame/widgets.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+void setClientArea(QWidget *w, int width, int height)
+{
+    w->setFixedSize(px(width), px(height));
+}
+} // namespace
+
+bool Main()
+{
+    if (!services().instance->acquire()) {
+        services().messages->show(nullptr,
+                                  QStringLiteral("E' già stata avviata una copia di questo programma!"),
+                                  QStringLiteral("Error"), MessageBoxes::Icon::Error,
+                                  MessageBoxes::Buttons::Ok);
+        return false;
+    }
+    services().random->reseed();
+    shared().SuoniAttivi = -1;
+    return openScreen(QStringLiteral("FormAvvio")) != nullptr;
+}
+
+void ChiediUscita(QWidget *parent)
+{
+    const auto answer = services().messages->show(
+        parent, QStringLiteral("Vuoi uscire dal programma?"), ProgramTitle,
+        MessageBoxes::Icon::Question, MessageBoxes::Buttons::YesNo);
+    if (answer == MessageBoxes::Answer::Yes)
+        services().application->quit();
+}
+
+FormAvvio::FormAvvio(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("FormAvvio"));
+    setWindowTitle(QStringLiteral("Tolvena"));
+    setWindowIcon(picture(QStringLiteral("fish")));
+    setClientArea(this, 14400, 10275);
+    setBackground(this, bgr(0xFFFF00));
+
+    auto *title = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Esercitazioni matematiche"),
+                            3600, 360, 4935, 855, QStringLiteral("Comic Sans MS"), 18);
+    title->setProperty("index", 1);
+    title->setAlignment(Qt::AlignCenter);
+    auto *name = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Tolvena"), 2280, 1800,
+                           7455, 1815, QStringLiteral("Comic Sans MS"), 69.75);
+    name->setProperty("index", 0);
+    name->setAlignment(Qt::AlignCenter);
+    makeLabel(this, QStringLiteral("Label1"), QStringLiteral("31 luglio 2002"), 720, 5160, 1695,
+              375, QStringLiteral("MS Sans Serif"), 12);
+    BottoneAvvio = makePictureButton(this, QStringLiteral("BottoneAvvio"), QStringLiteral("Avvio"),
+                                     QStringLiteral("fish"), 3720, 6000, 4425, 1305,
+                                     QStringLiteral("Comic Sans MS"), 24);
+    BottoneAvvio->setCursor(pointer(QStringLiteral("fish")));
+    connect(BottoneAvvio, &QToolButton::clicked, this,
+            [this] { openScreen(QStringLiteral("FormMenu"), this); });
+    load();
+}
+
+void FormAvvio::load()
+{
+    const float width = static_cast<float>(services().display->widthPixels());
+    if (width < 800) {
+        const auto answer = services().messages->show(
+            this,
+            QStringLiteral("Per una corretta visualizzazione dei programmi è necessaria almeno una "
+                           "risoluzione 800 x 600.\r\nModifico la risoluzione dello schermo?"),
+            QStringLiteral("software didattico - Velandri"), MessageBoxes::Icon::Question,
+            MessageBoxes::Buttons::YesNo);
+        if (answer == MessageBoxes::Answer::Yes) {
+            const int result = services().display->changeMode(800, 600);
+            const QString text = result == 1
+                ? QStringLiteral("Per cambiare risoluzione è necessario 'Riavviare il sistema'")
+                : result == 0 ? QStringLiteral("Cambio risoluzione OK. ")
+                              : QStringLiteral("Risoluzione non supportata");
+            services().messages->show(this, text, ProgramTitle, MessageBoxes::Icon::Information,
+                                      MessageBoxes::Buttons::Ok);
+        }
+    }
+    setBackground(this, ColoreCasuale());
+}
+
+FormMenu::FormMenu(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("FormMenu"));
+    setWindowTitle(ProgramTitle);
+    setWindowIcon(picture(QStringLiteral("app")));
+    setClientArea(this, 14145, 10005);
+
+    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("esercizi con aiuto grafico"),
+                          1920, 600, 6735, 1215, QStringLiteral("MS Sans Serif"), 24);
+    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("esercizi con solo numeri"),
+                          1920, 2040, 6735, 1215, QStringLiteral("MS Sans Serif"), 24);
+    Check1 = new QCheckBox(QStringLiteral("Suoni attivati"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setFont(designFont(QStringLiteral("Arial"), 12));
+    Check1->setGeometry(twipsRect(2880, 4200, 3135, 375));
+    BottoneEsci = makePictureButton(this, QStringLiteral("BottoneEsci"), QStringLiteral("Esci"),
+                                    QStringLiteral("waving"), 2040, 6360, 6615, 1335,
+                                    QStringLiteral("Arial"), 26.25);
+    const QCursor arrow = pointer(QStringLiteral("arrow_big"));
+    Command1->setCursor(arrow);
+    Command2->setCursor(arrow);
+    BottoneEsci->setCursor(arrow);
+    Check1->setCursor(pointer(QStringLiteral("clef")));
+    setTabOrder(BottoneEsci, Command1);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Check1);
+    BottoneEsci->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this,
+            [this] { openScreen(QStringLiteral("FormMenuGrafici"), this); });
+    connect(Command2, &QPushButton::clicked, this,
+            [this] { openScreen(QStringLiteral("FormMenuNumeri"), this); });
+    connect(Check1, &QCheckBox::clicked, this,
+            [](bool ticked) { shared().SuoniAttivi = ticked ? -1 : 0; });
+    connect(BottoneEsci, &QToolButton::clicked, this, [this] { ChiediUscita(this); });
+
+    // Loading: a fresh start for the counters, the box shows the switch.
+    shared().NumeroEsatti = 0;
+    shared().NumeroErrati = 0;
+    Check1->setChecked(soundsOn());
+    const QColor colour = ColoreCasuale();
+    setBackground(this, colour);
+    setBackground(Check1, colour);
+    QPalette boxPalette = Check1->palette();
+    boxPalette.setColor(QPalette::Button, colour);
+    Check1->setPalette(boxPalette);
+}

@@ -1,0 +1,98 @@
+#include "fakes.h"
+
+#include "frame/look.h"
+#include "frame/state.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QPointer>
+#include <QWidget>
+
+double FakeRandom::next()
+{
+    ++draws;
+    if (!script.empty()) {
+        const double v = script.front();
+        script.pop_front();
+        return v;
+    }
+    return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
+}
+
+MessageBoxes::Answer FakeMessageBoxes::show(QWidget *, const QString &text, const QString &title,
+                                            Icon icon, Buttons buttons)
+{
+    shown.append({text, title, icon, buttons});
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    if (!answers.empty()) {
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    return fallback;
+}
+
+void FakeTimer::after(int ms, QObject *context, std::function<void()> step)
+{
+    pending.push_back({ms, context, std::move(step)});
+}
+
+int FakeTimer::runAll(int limit)
+{
+    int ran = 0;
+    while (!pending.empty() && ran < limit) {
+        Step s = std::move(pending.front());
+        pending.pop_front();
+        ++ran;
+        (void)s.context;
+        s.step();
+    }
+    return ran;
+}
+
+Fakes installFakes()
+{
+    installFonts();
+    Services s;
+    Fakes f;
+    auto random = std::make_unique<FakeRandom>();
+    auto messages = std::make_unique<FakeMessageBoxes>();
+    auto sound = std::make_unique<FakeSound>();
+    auto display = std::make_unique<FakeDisplay>();
+    auto instance = std::make_unique<FakeInstance>();
+    auto timer = std::make_unique<FakeTimer>();
+    auto application = std::make_unique<FakeApplication>();
+    f = {random.get(), messages.get(), sound.get(), display.get(), instance.get(), timer.get(),
+         application.get()};
+    s.random = std::move(random);
+    s.messages = std::move(messages);
+    s.sound = std::move(sound);
+    s.display = std::move(display);
+    s.instance = std::move(instance);
+    s.timer = std::move(timer);
+    s.application = std::move(application);
+    installServices(std::move(s));
+    shared() = SharedState{};
+    return f;
+}
+
+void closeAllScreens()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        delete w;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QWidget *onlyScreen()
+{
+    QWidget *found = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (!w->isVisible() || w->testAttribute(Qt::WA_DontShowOnScreen) || w->windowType() == Qt::Popup)
+            continue;
+        if (found)
+            return nullptr;
+        found = w;
+    }
+    return found;
+}

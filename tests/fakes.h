@@ -1,0 +1,104 @@
+#pragma once
+// Test doubles of the platform services, and a fixture that installs them.
+
+#include "frame/services.h"
+
+#include <QList>
+#include <QStringList>
+#include <deque>
+#include <random>
+#include <vector>
+
+class FakeRandom final : public RandomSource {
+public:
+    // Scripted draws come first, in order; after them a fixed-seed sequence.
+    std::deque<double> script;
+    int reseeds = 0;
+    int draws = 0;
+    double next() override;
+    void reseed() override { ++reseeds; }
+    void push(std::initializer_list<double> values) { script.insert(script.end(), values); }
+
+private:
+    std::mt19937_64 engine_{12345};
+};
+
+struct RecordedBox {
+    QString text, title;
+    MessageBoxes::Icon icon;
+    MessageBoxes::Buttons buttons;
+};
+
+class FakeMessageBoxes final : public MessageBoxes {
+public:
+    QList<RecordedBox> shown;
+    std::deque<Answer> answers;          // then `fallback`
+    Answer fallback = Answer::No;
+    Answer show(QWidget *parent, const QString &text, const QString &title, Icon icon,
+                Buttons buttons) override;
+};
+
+class FakeSound final : public SoundPlayer {
+public:
+    QStringList played;
+    int beeps = 0;
+    void play(const QString &path) override { played << path; }
+    void beep() override { ++beeps; }
+};
+
+class FakeDisplay final : public DisplayService {
+public:
+    int width = 1024;
+    int result = -2;
+    QList<QPair<int, int>> changes;
+    int widthPixels() const override { return width; }
+    int changeMode(int w, int h) override
+    {
+        changes.append({w, h});
+        return result;
+    }
+};
+
+class FakeInstance final : public SingleInstance {
+public:
+    bool free = true;
+    bool acquire() override { return free; }
+};
+
+// Steps wait in a queue until the test runs them.
+class FakeTimer final : public StepTimer {
+public:
+    struct Step {
+        int ms;
+        QObject *context;
+        std::function<void()> step;
+    };
+    std::deque<Step> pending;
+    void after(int ms, QObject *context, std::function<void()> step) override;
+    int runAll(int limit = 100000);   // runs steps (and those they add); returns how many
+};
+
+class FakeApplication final : public Application {
+public:
+    int quits = 0;
+    void quit() override { ++quits; }
+};
+
+// Installs a fresh set of fakes and resets the shared values.
+struct Fakes {
+    FakeRandom *random;
+    FakeMessageBoxes *messages;
+    FakeSound *sound;
+    FakeDisplay *display;
+    FakeInstance *instance;
+    FakeTimer *timer;
+    FakeApplication *application;
+};
+Fakes installFakes();
+
+// Closes and deletes every top-level window, so that tests start clean.
+void closeAllScreens();
+
+// The one top-level screen on show, if there is exactly one.
+class QWidget;
+QWidget *onlyScreen();

@@ -1,0 +1,39 @@
+// Opens every registered screen (or those named on the command line) and saves
+// a picture of each into the folder given first, for looking at the layouts.
+// Usage: tolvena-screenshots OUTDIR [SCREEN...]
+
+#include "frame/look.h"
+#include "frame/navigation.h"
+#include "frame/services.h"
+#include "shell/shell.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <QWidget>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    installFonts();
+    registerAllScreens();
+    const QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return 2;
+    QDir out(args.first());
+    out.mkpath(QStringLiteral("."));
+    const QStringList names = args.mid(1);
+    int saved = 0;
+    for (const QString &name : names) {
+        QWidget *w = openScreen(name);
+        if (!w)
+            continue;
+        for (int i = 0; i < 20; ++i)
+            app.processEvents();
+        w->grab().save(out.filePath(name + QStringLiteral(".png")));
+        ++saved;
+        delete w;
+    }
+    services().sound.reset();
+    return saved == names.size() ? 0 : 1;
+}
