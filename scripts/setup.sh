@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the program and its tests need. Safe to run again:
+# it asks apt only for what is missing.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    fonts-liberation fonts-comic-neue
+    xvfb xauth x11-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
