@@ -79,8 +79,12 @@ Fakes installFakes()
 
 void closeAllScreens()
 {
+    // Some top-level widgets (menus) belong to others: hold them weakly.
+    QList<QPointer<QWidget>> all;
     for (QWidget *w : QApplication::topLevelWidgets())
-        delete w;
+        all.append(w);
+    for (const QPointer<QWidget> &w : all)
+        delete w.data();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -95,4 +99,21 @@ QWidget *onlyScreen()
         found = w;
     }
     return found;
+}
+
+QWidget *screenNamed(const QString &name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() == name)
+            return w;
+    return nullptr;
+}
+
+int visibleScreens()
+{
+    int n = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowType() != Qt::Popup)
+            ++n;
+    return n;
 }

@@ -102,3 +102,7 @@ void closeAllScreens();
 // The one top-level screen on show, if there is exactly one.
 class QWidget;
 QWidget *onlyScreen();
+// The visible top-level screen with that objectName, if any.
+QWidget *screenNamed(const QString &name);
+// Number of visible top-level screens.
+int visibleScreens();

@@ -1,0 +1,385 @@
+#include "drills/typed_drill.h"
+#include "drills/typed_drill_screen.h"
+#include "fakes.h"
+#include "frame/look.h"
+#include "frame/navigation.h"
+#include "frame/state.h"
+#include "shell/shell.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+TypedExercise drawOf(const QString &name)
+{
+    const TypedDrillRow *row = typedDrillRow(name);
+    Q_ASSERT(row);
+    return row->draw();
+}
+
+// Works the exercise text out: "a - b = " or "a +____ = 100".
+int solve(const QString &text)
+{
+    QString t = text;
+    t.remove(' ');
+    static const QRegularExpression minus(QStringLiteral("^(\\d+)-(\\d+)=$"));
+    static const QRegularExpression complete(QStringLiteral("^(\\d+)\\+_+=100$"));
+    if (auto m = minus.match(t); m.hasMatch())
+        return m.captured(1).toInt() - m.captured(2).toInt();
+    if (auto m = complete.match(t); m.hasMatch())
+        return 100 - m.captured(1).toInt();
+    return -1000000;
+}
+
+void type(QLineEdit *field, const QString &text)
+{
+    QTest::keyClicks(field, text);
+}
+
+void enter(QWidget *field)
+{
+    QTest::keyPress(field, Qt::Key_Return);
+    QTest::keyRelease(field, Qt::Key_Return);
+}
+
+} // namespace
+
+class TypedDrillTest : public QObject {
+    Q_OBJECT
+    Fakes f{};
+
+    TypedDrillScreen *open(const QString &name, std::initializer_list<double> draws)
+    {
+        f.random->push(draws);
+        auto *s = qobject_cast<TypedDrillScreen *>(openScreen(name));
+        Q_ASSERT(s);
+        return s;
+    }
+
+private slots:
+    void initTestCase() { registerAllScreens(); }
+    void init() { f = installFakes(); }
+    void cleanup() { closeAllScreens(); }
+
+    void drawsAtTheirExtremes_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QList<double>>("draws");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("answer");
+        const double top = 0.9999999;
+        QTest::newRow("16 low") << "Form16" << QList<double>{0} << " 2 - 1 = " << 1;
+        QTest::newRow("16 high") << "Form16" << QList<double>{top} << " 99 - 1 = " << 98;
+        QTest::newRow("17 low") << "Form17" << QList<double>{0, 0} << " 10 -  0 = " << 10;
+        QTest::newRow("17 high") << "Form17" << QList<double>{top, top} << " 106 -  9 = " << 97;
+        QTest::newRow("18 low") << "Form18" << QList<double>{0, 0} << " 10 -  10 = " << 0;
+        QTest::newRow("18 high") << "Form18" << QList<double>{top, top} << " 97 -  90 = " << 7;
+        QTest::newRow("19") << "Form19" << QList<double>{0} << " 20 - 10 = " << 10;
+        QTest::newRow("20 minus one") << "Form20" << QList<double>{0, 0.5825} << " 58 - 1 = " << 57;
+        QTest::newRow("20 minus ten") << "Form20" << QList<double>{0.5, top} << " 97 - 10 = " << 87;
+        QTest::newRow("21 units") << "Form21" << QList<double>{0, 0, 0} << " 2 -  1 = " << 1;
+        QTest::newRow("21 tens") << "Form21" << QList<double>{0.5, top, top} << " 99 -  90 = " << 9;
+        QTest::newRow("25 high") << "Form25" << QList<double>{top} << " 999 - 1 = " << 998;
+        QTest::newRow("26 zero") << "Form26" << QList<double>{0, 0} << " 0 -  0 = " << 0;
+        QTest::newRow("27 low") << "Form27" << QList<double>{0} << " 30 - 10 = " << 20;
+        QTest::newRow("28 high") << "Form28" << QList<double>{top, top} << " 979 -  90 = " << 889;
+        QTest::newRow("29 beyond 999") << "Form29" << QList<double>{top} << " 1079 - 100 = " << 979;
+        QTest::newRow("30 high") << "Form30" << QList<double>{top, top} << " 889 -  800 = " << 89;
+        QTest::newRow("30 zero") << "Form30" << QList<double>{0, 0.7} << " 0 -  0 = " << 0;
+        QTest::newRow("31 hundred") << "Form31" << QList<double>{0, top} << " 100 - 100 = " << 0;
+        QTest::newRow("31 one") << "Form31" << QList<double>{top, 0} << " 989 - 1 = " << 988;
+        QTest::newRow("32 whole") << "Form32" << QList<double>{top} << " 0 +____ = 100" << 100;
+        QTest::newRow("32 one") << "Form32" << QList<double>{0} << " 99 +____ = 100" << 1;
+        QTest::newRow("35 thousand") << "Form35" << QList<double>{0, top} << "1 000 - 1 000 = " << 0;
+        QTest::newRow("35 high") << "Form35" << QList<double>{top, 0} << "9 989 - 1 = " << 9988;
+        QTest::newRow("35 hundred") << "Form35" << QList<double>{0.34, 0.6} << "4 056 - 100 = " << 3956;
+    }
+    void drawsAtTheirExtremes()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QList<double>, draws);
+        QFETCH(QString, text);
+        QFETCH(int, answer);
+        for (double d : draws)
+            f.random->push({d});
+        const TypedExercise e = drawOf(screen);
+        QCOMPARE(e.text, text);
+        QCOMPARE(e.answer, answer);
+        QCOMPARE(int(shared().NumeroCasuale), answer);
+        QVERIFY(f.random->script.empty());   // every scripted draw was taken
+    }
+
+    void everyDrawIsArithmeticallySound()
+    {
+        // Thousands of draws per member: the text always works out to the
+        // answer, which always fits the field and is never negative.
+        for (const TypedDrillRow &row : typedDrillRows()) {
+            for (int i = 0; i < 3000; ++i) {
+                const TypedExercise e = row.draw();
+                QVERIFY2(e.answer >= 0, qPrintable(row.name));
+                QVERIFY2(QString::number(e.answer).size() <= row.maxLength, qPrintable(row.name));
+                QVERIFY2(solve(e.text) == e.answer, qPrintable(row.name + ": " + e.text));
+            }
+        }
+    }
+
+    void completedTexts()
+    {
+        TypedDrillModel plain([] { return TypedExercise{QStringLiteral(" 58 - 1 = "), 57, {}}; });
+        plain.next();
+        QVERIFY(!plain.check(QString()));
+        QVERIFY(!plain.check(QStringLiteral("56")));
+        QVERIFY(plain.check(QStringLiteral("5 7")));
+        QCOMPARE(plain.completed(QStringLiteral("5 7")), QStringLiteral(" 58 - 1 =  5 7"));
+        QVERIFY(!plain.check(QStringLiteral("57")));   // solved: no second right answer
+
+        f.random->push({0.615});
+        TypedDrillModel make100(typedDrillRow("Form32")->draw);
+        make100.next();
+        QCOMPARE(make100.exercise().text, QStringLiteral(" 38 +____ = 100"));
+        QVERIFY(make100.check(QStringLiteral("62")));
+        QCOMPARE(make100.completed(QStringLiteral("62")), QStringLiteral(" 38 +  62 = 100"));
+    }
+
+    void freshScreen()
+    {
+        TypedDrillScreen *s = open("Form20", {0.1, 0, 0.5825});
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral("0"));
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+        QVERIFY(s->ComandoIconaSi->isVisible());
+        QVERIFY(!s->ComandoIconaNo->isVisible());
+        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 58 - 1 = "));
+        QCOMPARE(background(s->centralWidget()), bgr(0x8080FF));   // the draw 0.1 picks entry 2
+        QCOMPARE(s->MenuAzzera->text(), QStringLiteral("Azzera conteggio        "));
+        QCOMPARE(s->MenuInformazioni->text(), QStringLiteral("Informazioni           "));
+        QCOMPARE(s->MenuEsci->objectName(), QStringLiteral("mnuEsci"));
+        QCOMPARE(s->Text1->maxLength(), 3);
+        // The window holds every control.
+        for (QWidget *w : s->centralWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+            QVERIFY2(s->centralWidget()->rect().contains(w->geometry()), qPrintable(w->objectName()));
+    }
+
+    void typedAnswersAreDigitsOnly_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("57") << "57";
+        QTest::newRow("057") << "057";
+        QTest::newRow("5 7") << "5 7";
+        QTest::newRow("57a") << "57a";
+    }
+    void typedAnswersAreDigitsOnly()
+    {
+        QFETCH(QString, typed);
+        TypedDrillScreen *s = open("Form20", {0.1, 0, 0.5825});
+        type(s->Text1, typed);
+        enter(s->Text1);
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 58 - 1 =  ") + typed);
+        QVERIFY(!s->Text1->isEnabled());
+        QVERIFY(s->BottoneAvanti->isEnabled());
+        QCOMPARE(f.sound->played.size(), 1);
+        QVERIFY(f.sound->played.first().contains("/suoni/si"));
+    }
+
+    void onlyEnterReleasedInAFilledFieldJudges()
+    {
+        TypedDrillScreen *s = open("Form20", {0.1, 0, 0.5825});
+        enter(s->Text1);                          // empty: nothing
+        QTest::keyClick(s->Text1, Qt::Key_5);
+        QTest::keyClick(s->Text1, Qt::Key_Backspace);
+        QTest::keyClick(s->Text1, Qt::Key_5);
+        QTest::keyPress(s->Text1, Qt::Key_Return); // pressed, not released: nothing
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral("0"));
+        QVERIFY(f.sound->played.isEmpty());
+        QVERIFY(s->ComandoIconaSi->isVisible());
+        QTest::keyRelease(s->Text1, Qt::Key_Return);
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
+        // A held Enter repeats; it is judged once, on the real release.
+        QTest::keyRelease(s->Text1, Qt::Key_Return, Qt::NoModifier, -1);
+        QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(s->Text1, &repeat);
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 2"));
+    }
+
+    void threeWrongThenRight()
+    {
+        TypedDrillScreen *s = open("Form20", {0.1, 0, 0.5825});
+        type(s->Text1, "1");
+        enter(s->Text1);
+        QVERIFY(s->ComandoIconaNo->isVisible());
+        QVERIFY(!s->ComandoIconaSi->isVisible());
+        QCOMPARE(s->Text1->text(), QStringLiteral("1"));   // the typed text stays
+        QVERIFY(s->Text1->hasFocus() || !QApplication::focusWidget());
+        enter(s->Text1);
+        type(s->Text1, "x");
+        enter(s->Text1);
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 3"));
+        QVERIFY(!s->BottoneAvanti->isEnabled());
+        s->Text1->clear();
+        type(s->Text1, "57");
+        enter(s->Text1);
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 3"));
+        QCOMPARE(shared().NumeroEsatti, std::int16_t(1));
+        QCOMPARE(shared().NumeroErrati, std::int16_t(3));
+        QCOMPARE(f.sound->played.count(f.sound->played.first()), 3);   // three buzzers
+        QVERIFY(f.sound->played.first().endsWith("no.wav"));
+        QVERIFY(s->ComandoIconaSi->isVisible());
+    }
+
+    void solvedWaitsForAvanti()
+    {
+        TypedDrillScreen *s = open("Form20", {0.1, 0, 0.5825});
+        type(s->Text1, "57");
+        enter(s->Text1);
+        enter(s->Text1);
+        enter(s->Text1);
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+        // "avanti": a new exercise on a new colour, the faces keep the last outcome.
+        f.random->push({0.0, 0.5, 0.0});
+        QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+        QCOMPARE(background(s->centralWidget()), bgr(0xC0C0FF));
+        QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 20 - 10 = "));
+        QVERIFY(s->Text1->isEnabled());
+        QVERIFY(s->Text1->text().isEmpty());
+        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(s->ComandoIconaSi->isVisible());
+        type(s->Text1, "10");
+        enter(s->Text1);
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 2"));
+    }
+
+    void resetAndTheMenuBar()
+    {
+        TypedDrillScreen *s = open("Form20", {0.1, 0, 0.5825});
+        type(s->Text1, "3");
+        enter(s->Text1);
+        s->Text1->clear();
+        type(s->Text1, "57");
+        enter(s->Text1);
+        // Click "Azzera conteggio" on the menu bar itself.
+        QMenuBar *bar = s->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(s->MenuAzzera).center());
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral("0"));
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+        QCOMPARE(shared().NumeroEsatti, std::int16_t(0));
+        QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 58 - 1 =  57"));   // untouched
+        QVERIFY(s->BottoneAvanti->isEnabled());
+        s->MenuInformazioni->trigger();
+        QCOMPARE(f.messages->shown.size(), 1);
+        QCOMPARE(f.messages->shown.first().icon, MessageBoxes::Icon::Information);
+    }
+
+    void leavingAsksFirst()
+    {
+        TypedDrillScreen *s = open("Form20", {0.1, 0, 0.5825});
+        type(s->Text1, "4");
+        enter(s->Text1);
+        type(s->Text1, "2");
+        f.messages->answers = {MessageBoxes::Answer::No};
+        s->MenuEsci->trigger();
+        QCOMPARE(f.messages->shown.last().text, QStringLiteral("Vuoi tornare al menù?"));
+        QCOMPARE(f.messages->shown.last().title, QStringLiteral("Esercitazioni sulle Tolvena"));
+        QCOMPARE(f.messages->shown.last().icon, MessageBoxes::Icon::Question);
+        QCOMPARE(screenNamed("Form20"), s);
+        QCOMPARE(s->Text1->text(), QStringLiteral("42"));
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
+
+        QPointer<QWidget> gone(s);
+        f.messages->answers = {MessageBoxes::Answer::Yes};
+        s->MenuEsci->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(gone.isNull());
+        QVERIFY(screenNamed("FormMenuNumeri"));
+        QCOMPARE(visibleScreens(), 1);
+    }
+
+    void silenceStillChangesColours()
+    {
+        shared().SuoniAttivi = 0;
+        TypedDrillScreen *s = open("Form20", {0.1, 0, 0.5825});
+        type(s->Text1, "1");
+        enter(s->Text1);
+        s->Text1->clear();
+        type(s->Text1, "57");
+        enter(s->Text1);
+        QVERIFY(f.sound->played.isEmpty());
+        f.random->push({0.99, 0, 0});
+        s->BottoneAvanti->click();
+        QCOMPARE(background(s->centralWidget()), bgr(0xFF00FF));
+    }
+
+    void noDigitsReadsZero()
+    {
+        TypedDrillScreen *s = open("Form26", {0.1, 0, 0});   // ' 0 -  0 = '
+        type(s->Text1, "ab");
+        enter(s->Text1);
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        TypedDrillScreen *t = open("Form16", {0.1, 0});       // expects 1
+        type(t->Text1, "-");
+        enter(t->Text1);
+        QCOMPARE(t->EtichettaErrati->text(), QStringLiteral(" 1"));
+    }
+
+    void fullStopBecomesABlankOnTheLargeNumbers()
+    {
+        TypedDrillScreen *s = open("Form35", {0.1, 0.34, 0.6});   // '4 056 - 100 = '
+        QCOMPARE(s->Text1->maxLength(), 5);
+        QVERIFY(f.random->reseeds >= 1);
+        type(s->Text1, "3.956");
+        QCOMPARE(s->Text1->text(), QStringLiteral("3 956"));
+        type(s->Text1, "77");   // the field is full
+        QCOMPARE(s->Text1->text(), QStringLiteral("3 956"));
+        enter(s->Text1);
+        QCOMPARE(s->EtichettaNumero->text(), QStringLiteral("4 056 - 100 =  3 956"));
+        TypedDrillScreen *t = open("Form20", {0.1, 0, 0.5825});
+        type(t->Text1, "5.7");
+        QCOMPARE(t->Text1->text(), QStringLiteral("5.7"));   // only where the numbers are large
+    }
+
+    void anyTextIsSafe()
+    {
+        TypedDrillScreen *s = open("Form35", {0.1, 0.34, 0.6});
+        const QStringList nasty = {QString(10000, 'x'), QString::fromUtf8("ùé€😀"), QStringLiteral("\t\n"),
+                                   QStringLiteral("-99999"), QStringLiteral("99999999999999999999")};
+        for (const QString &t : nasty) {
+            s->Text1->clear();
+            s->Text1->insert(t);   // as a paste does
+            QVERIFY(s->Text1->text().size() <= 5);
+            enter(s->Text1);
+        }
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 5"));
+    }
+
+    void countersNeverWrap()
+    {
+        TypedDrillScreen *s = open("Form20", {0.1, 0, 0.5825});
+        shared().NumeroErrati = 32767;
+        type(s->Text1, "1");
+        enter(s->Text1);
+        QCOMPARE(shared().NumeroErrati, std::int16_t(32767));
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 32767"));
+    }
+
+    void closingAtAnyMomentIsSafe()
+    {
+        for (const TypedDrillRow &row : typedDrillRows()) {
+            QPointer<TypedDrillScreen> s = open(row.name, {});
+            type(s->Text1, "12");
+            s->close();   // the window frame's close button
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(s.isNull());
+        }
+    }
+};
+
+QTEST_MAIN(TypedDrillTest)
+#include "test_typed_drill.moc"

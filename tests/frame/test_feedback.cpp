@@ -1,0 +1,125 @@
+#include "fakes.h"
+#include "frame/feedback.h"
+#include "frame/look.h"
+#include "frame/services.h"
+#include "frame/state.h"
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <map>
+
+class FeedbackTest : public QObject {
+    Q_OBJECT
+    Fakes f{};
+private slots:
+    void init() { f = installFakes(); }
+
+    void colourNeverTakesTheEmptyEntry()
+    {
+        // The lowest and highest draws reach entries 1 and 18, never 0.
+        f.random->push({0.0, 0.9999999999999999, 0.5});
+        QCOMPARE(ColoreCasuale(), bgr(0xC0C0FF));
+        QCOMPARE(ColoreCasuale(), bgr(0xFF00FF));
+        QCOMPARE(ColoreCasuale(), bgr(palette()[10]));
+        QCOMPARE(bgr(0x0080FF), QColor(0xFF, 0x80, 0x00));   // &H00BBGGRR
+    }
+
+    void repeatedColoursComeUpMoreOften()
+    {
+        std::map<QRgb, int> seen;
+        for (int i = 0; i < 36000; ++i)
+            ++seen[ColoreCasuale().rgb()];
+        const int pink = seen[bgr(0xFFC0FF).rgb()];     // three entries
+        const int grey = seen[bgr(0xE0E0E0).rgb()];     // one entry
+        QVERIFY(grey > 1500 && grey < 2500);
+        QVERIFY2(pink > 2.5 * grey && pink < 3.5 * grey, qPrintable(QString("%1 vs %2").arg(pink).arg(grey)));
+        QCOMPARE(seen.size(), std::size_t(13));          // 18 entries, 13 colours
+    }
+
+    void cheersFollowTheDrawAndTheSwitch()
+    {
+        f.random->push({0.0, 0.99, 0.5});
+        SuonoEsatto();
+        SuonoEsatto();
+        SuonoEsatto();
+        QCOMPARE(f.sound->played.size(), 3);
+        QVERIFY(f.sound->played[0].endsWith("suoni/si1.wav"));
+        QVERIFY(f.sound->played[1].endsWith("suoni/si4.wav"));
+        QVERIFY(f.sound->played[2].endsWith("suoni/si3.wav"));
+        SuonoSbagliato();
+        QVERIFY(f.sound->played.last().endsWith("suoni/no.wav"));
+
+        shared().SuoniAttivi = 0;
+        const int draws = f.random->draws;
+        SuonoEsatto();
+        SuonoSbagliato();
+        QCOMPARE(f.sound->played.size(), 4);
+        QCOMPARE(f.random->draws, draws);   // silence takes no draw
+        shared().SuoniAttivi = 1;            // any value but 0 is on
+        SuonoSbagliato();
+        QCOMPARE(f.sound->played.size(), 5);
+    }
+
+    void informationBox()
+    {
+        MostraInformazioni(nullptr);
+        QCOMPARE(f.messages->shown.size(), 1);
+        const RecordedBox box = f.messages->shown.first();
+        QCOMPARE(box.title, QStringLiteral("Esercitazioni sulle Tolvena"));
+        QCOMPARE(box.icon, MessageBoxes::Icon::Information);
+        QCOMPARE(box.buttons, MessageBoxes::Buttons::Ok);
+        const QStringList lines = box.text.split("\r\n");
+        QCOMPARE(lines.size(), 4);
+        QCOMPARE(lines[0], QStringLiteral("Velandri  "));
+        QCOMPARE(lines[1], QStringLiteral(" ") + QString(23, '-') + QStringLiteral(" "));
+        QVERIFY(lines[3].startsWith("mail: "));
+        QVERIFY(lines[3].size() > 6 && !lines[2].isEmpty());
+    }
+
+    void countersStopAtTheTop()
+    {
+        std::int16_t c = 32766;
+        countOne(c);
+        QCOMPARE(c, std::int16_t(32767));
+        countOne(c);
+        QCOMPARE(c, std::int16_t(32767));
+    }
+
+    void missingSoundsChangeNothing()
+    {
+        // The real player, pointed at files that are not there.
+        // The real player, pointed at files that are not there, returns at once.
+        Services real = qtServices();
+        QElapsedTimer clock;
+        clock.start();
+        real.sound->play(QStringLiteral("/nonexistent/suoni/si1.wav"));
+        real.sound->play(QStringLiteral("/nonexistent/suoni/si1.wav"));
+        real.sound->play(QString());
+        QVERIFY(clock.elapsed() < 500);
+    }
+
+    void secondCopyIsRefusedAndAStaleLockIsTakenOver()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("lock");
+        auto first = lockFileInstance(path);
+        auto second = lockFileInstance(path);
+        QVERIFY(first->acquire());
+        QVERIFY(!second->acquire());
+        first.reset();   // the first copy ends
+        QVERIFY(second->acquire());
+        second.reset();
+
+        // A lock left behind by a run that crashed names a process that is gone.
+        QFile stale(path);
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write("2147483646\ntolvena\n\n");
+        stale.close();
+        auto third = lockFileInstance(path);
+        QVERIFY(third->acquire());
+    }
+};
+
+QTEST_MAIN(FeedbackTest)
+#include "test_feedback.moc"
