@@ -3,6 +3,7 @@
 #include "frame/services.h"
 #include "frame/twips.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QPainter>
 #include <QPalette>
@@ -39,15 +40,43 @@ QColor ColoreCasuale()
     return bgr(palette()[static_cast<std::size_t>(index)]);
 }
 
+namespace {
+// Paints the background colours of widgets. The colour is painted rather than
+// set in the widget's palette: a palette of its own would give every child a
+// new palette too, and the style caches its drawings under each palette, so
+// screen after screen in new colours would pile those drawings up.
+class BackgroundPainter final : public QObject {
+public:
+    static BackgroundPainter &instance()
+    {
+        static BackgroundPainter painter;
+        return painter;
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            auto *w = static_cast<QWidget *>(watched);
+            const QColor colour = w->property(key).value<QColor>();
+            if (colour.isValid()) {
+                QPainter p(w);
+                p.fillRect(w->rect(), colour);
+            }
+        }
+        return false;
+    }
+    static constexpr const char *key = "backgroundColour";
+};
+} // namespace
+
 void setBackground(QWidget *w, const QColor &colour)
 {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, colour);
-    w->setPalette(pal);
-    w->setAutoFillBackground(true);
+    if (!w->property(BackgroundPainter::key).isValid())
+        w->installEventFilter(&BackgroundPainter::instance());
+    w->setProperty(BackgroundPainter::key, colour);
+    w->update();
 }
 
-QColor background(const QWidget *w) { return w->palette().color(QPalette::Window); }
+QColor background(const QWidget *w) { return w->property(BackgroundPainter::key).value<QColor>(); }
 
 void installFonts()
 {
@@ -76,7 +105,13 @@ void initLook()
 QIcon picture(const QString &name)
 {
     initLook();
-    return QIcon(QStringLiteral(":/icons/%1.svg").arg(name));
+    // One icon a picture for the whole run: the icon engine caches its
+    // renderings under the icon's identity, so new icons would pile them up.
+    static std::map<QString, QIcon> made;
+    auto it = made.find(name);
+    if (it == made.end())
+        it = made.emplace(name, QIcon(QStringLiteral(":/icons/%1.svg").arg(name))).first;
+    return it->second;
 }
 
 QCursor pointer(const QString &name)

@@ -136,7 +136,4 @@ FormMenu::FormMenu(QWidget *parent) : QWidget(parent)
     const QColor colour = ColoreCasuale();
     setBackground(this, colour);
     setBackground(Check1, colour);
-    QPalette boxPalette = Check1->palette();
-    boxPalette.setColor(QPalette::Button, colour);
-    Check1->setPalette(boxPalette);
 }

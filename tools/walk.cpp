@@ -1,0 +1,104 @@
+// Walks splash -> menu -> numbers catalogue -> every drill -> back, many times
+// over, and prints the resident memory after each round, to show that screens
+// are destroyed when they are left. Usage: tolvena-walk [ROUNDS]
+
+#include "drills/typed_drill.h"
+#include "frame/exercise_screen.h"
+#include "frame/look.h"
+#include "frame/navigation.h"
+#include "frame/services.h"
+#include "shell/catalogue.h"
+#include "shell/shell.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPixmapCache>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <cstdio>
+#include <malloc.h>
+
+namespace {
+// Every question is answered Yes, as a child leaving each screen would.
+class AnswerYes final : public MessageBoxes {
+public:
+    Answer show(QWidget *, const QString &, const QString &, Icon, Buttons b) override
+    {
+        return b == Buttons::Ok ? Answer::Ok : Answer::Yes;
+    }
+};
+
+long residentKiB()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+QWidget *current(const QString &name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() == name)
+            return w;
+    return nullptr;
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    installFonts();
+    registerAllScreens();
+    Services s;
+    s.messages = std::make_unique<AnswerYes>();
+    installServices(std::move(s));
+    if (argc > 2)
+        QPixmapCache::setCacheLimit(atoi(argv[2]));
+    const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 50;
+    for (int round = 1; round <= rounds; ++round) {
+        openScreen(QStringLiteral("FormAvvio"));
+        settle();
+        current(QStringLiteral("FormAvvio"))->findChild<QToolButton *>(QStringLiteral("BottoneAvvio"))->click();
+        settle();
+        current(QStringLiteral("FormMenu"))->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
+        settle();
+        for (const TypedDrillRow &row : typedDrillRows()) {
+            QWidget *numbers = current(QStringLiteral("FormMenuNumeri"));
+            for (const CatalogueEntry &e : numbersCatalogue().entries)
+                if (e.target == row.name)
+                    numbers->findChild<QPushButton *>(e.name)->click();
+            settle();
+            auto *drill = qobject_cast<ExerciseScreen *>(current(row.name));
+            auto *field = drill->findChild<QLineEdit *>(QStringLiteral("Text1"));
+            QTest::keyClicks(field, QStringLiteral("12"));
+            QTest::keyClick(field, Qt::Key_Return);
+            drill->MenuEsci->trigger();
+            settle();
+        }
+        current(QStringLiteral("FormMenuNumeri"))->close();
+        settle();
+        std::printf("round %d rss_kib %ld heap_kib %zu windows %lld\n", round, residentKiB(), mallinfo2().uordblks / 1024,
+                    static_cast<long long>(QApplication::topLevelWidgets().size()));
+    }
+    // What is left besides Qt's pixmap cache (which Qt trims on its own timer).
+    QPixmapCache::clear();
+    QCoreApplication::processEvents();
+    std::printf("after clearing the pixmap cache: rss_kib %ld heap_kib %zu\n", residentKiB(),
+                mallinfo2().uordblks / 1024);
+    if (argc > 3)
+        std::_Exit(0);   // keep everything alive, for a heap profiler's leak list
+    services().sound.reset();
+    return 0;
+}
