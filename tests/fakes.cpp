@@ -79,8 +79,15 @@ Fakes installFakes()
 
 void closeAllScreens()
 {
+    // Menus are top-level widgets owned by their screen: deleting the screen
+    // deletes them too, so only windows without a parent are deleted here,
+    // each only if an earlier deletion has not taken it already.
+    QList<QPointer<QWidget>> windows;
     for (QWidget *w : QApplication::topLevelWidgets())
-        delete w;
+        if (!w->parentWidget())
+            windows.append(w);
+    for (const QPointer<QWidget> &w : windows)
+        delete w.data();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
