@@ -1,3 +1,4 @@
+#include "drills/possible_screen.h"
 #include "drills/tolvena_screen.h"
 #include "drills/typed_drill_screen.h"
 #include "frame/navigation.h"
@@ -14,4 +15,5 @@ void registerAllScreens()
                    [] { return new CatalogueScreen(graphicCatalogue()); });
     registerTypedDrills();
     registerTolvenaDrills();
+    registerPossibleDrill();
 }
