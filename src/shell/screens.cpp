@@ -1,3 +1,4 @@
+#include "aids/make_ten_screen.h"
 #include "drills/possible_screen.h"
 #include "drills/tolvena_screen.h"
 #include "drills/typed_drill_screen.h"
@@ -16,4 +17,5 @@ void registerAllScreens()
     registerTypedDrills();
     registerTolvenaDrills();
     registerPossibleDrill();
+    registerMakeTen();
 }
