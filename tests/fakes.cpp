@@ -3,7 +3,14 @@
 #include "frame/look.h"
 #include "frame/state.h"
 
+#include "frame/navigation.h"
+
+#include <QAction>
 #include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
 #include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
@@ -102,4 +109,22 @@ QWidget *onlyScreen()
         found = w;
     }
     return found;
+}
+
+QWidget *fromNumbersCatalogue(const QString &button)
+{
+    QWidget *catalogue = openScreen(QStringLiteral("FormMenuNumeri"));
+    auto *b = catalogue ? catalogue->findChild<QPushButton *>(button) : nullptr;
+    if (!b || !b->isEnabled())
+        return nullptr;
+    QTest::mouseClick(b, Qt::LeftButton);
+    return onlyScreen();
+}
+
+QStringList menuBarCaptions(QMainWindow *window)
+{
+    QStringList captions;
+    for (QAction *a : window->menuBar()->actions())
+        captions << a->text();
+    return captions;
 }

@@ -102,3 +102,11 @@ void closeAllScreens();
 // The one top-level screen on show, if there is exactly one.
 class QWidget;
 QWidget *onlyScreen();
+
+// Opens the numbers catalogue and clicks its button called `button`; returns
+// the screen then on show, or nullptr if the button is missing or disabled.
+QWidget *fromNumbersCatalogue(const QString &button);
+
+// The captions of a window's menu bar, in order.
+class QMainWindow;
+QStringList menuBarCaptions(QMainWindow *window);

@@ -15,14 +15,9 @@ class MakeTenTest : public QObject {
     Q_OBJECT
     Fakes fakes{};
 
-    MakeTenScreen *fromCatalogue(const QString &button)
+    static MakeTenScreen *fromCatalogue(const QString &button)
     {
-        QWidget *catalogue = openScreen(QStringLiteral("FormMenuNumeri"));
-        auto *b = catalogue->findChild<QPushButton *>(button);
-        if (!b || !b->isEnabled())
-            return nullptr;
-        QTest::mouseClick(b, Qt::LeftButton);
-        return qobject_cast<MakeTenScreen *>(onlyScreen());
+        return qobject_cast<MakeTenScreen *>(fromNumbersCatalogue(button));
     }
 
 private slots:

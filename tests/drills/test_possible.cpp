@@ -19,14 +19,9 @@ class PossibleTest : public QObject {
     Q_OBJECT
     Fakes fakes{};
 
-    PossibleScreen *fromCatalogue(const QString &button)
+    static PossibleScreen *fromCatalogue(const QString &button)
     {
-        QWidget *catalogue = openScreen(QStringLiteral("FormMenuNumeri"));
-        auto *b = catalogue->findChild<QPushButton *>(button);
-        if (!b || !b->isEnabled())
-            return nullptr;
-        QTest::mouseClick(b, Qt::LeftButton);
-        return qobject_cast<PossibleScreen *>(onlyScreen());
+        return qobject_cast<PossibleScreen *>(fromNumbersCatalogue(button));
     }
 
     static void clickOption(QRadioButton *o)
@@ -166,10 +161,7 @@ private slots:
         fakes.random->push({0.0, 0.0, 0.3, 0.55});
         PossibleScreen *s = fromCatalogue(QStringLiteral("Command28"));
         QVERIFY(s);
-        QStringList bar;
-        for (QAction *a : s->menuBar()->actions())
-            bar << a->text();
-        QCOMPARE(bar, QStringList({QStringLiteral("Azzera conteggio        "),
+        QCOMPARE(menuBarCaptions(s), QStringList({QStringLiteral("Azzera conteggio        "),
                                    QStringLiteral("Scegli il numero massimo        "),
                                    QStringLiteral("Informazioni           "),
                                    QStringLiteral("Esci")}));
@@ -190,6 +182,9 @@ private slots:
         QCOMPARE(shared().NumeroMassimo, 9999);
         QCOMPARE(s->EtNumero->text(), QStringLiteral(" 9 999 -   12 = "));
         QVERIFY(s->CorniceNumeroMassimo->isHidden());
+        // The widest exercise fits its label.
+        QVERIFY(QFontMetrics(s->EtNumero->font()).horizontalAdvance(QStringLiteral(" 9 999 -  9 999 = "))
+                <= s->EtNumero->contentsRect().width());
         QVERIFY(s->Comando[0]->isEnabled() && s->Comando[1]->isEnabled());
         QVERIFY(s->Image1[1]->isHidden());
         QVERIFY(!s->BottoneAvanti->isEnabled());

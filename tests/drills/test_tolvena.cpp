@@ -28,14 +28,9 @@ class TolvenaTest : public QObject {
     }
 
     // Opens a screen from the numbers catalogue with the button called `button`.
-    TolvenaScreen *fromCatalogue(const QString &button)
+    static TolvenaScreen *fromCatalogue(const QString &button)
     {
-        QWidget *catalogue = openScreen(QStringLiteral("FormMenuNumeri"));
-        auto *b = catalogue->findChild<QPushButton *>(button);
-        if (!b)
-            return nullptr;
-        QTest::mouseClick(b, Qt::LeftButton);
-        return qobject_cast<TolvenaScreen *>(onlyScreen());
+        return qobject_cast<TolvenaScreen *>(fromNumbersCatalogue(button));
     }
 
     static void answer(TolvenaScreen *s, const QString &typed)
@@ -175,10 +170,7 @@ private slots:
         QVERIFY(s->TrovaIlResto());
         QVERIFY(s->EtichettaNumero->text().endsWith(QStringLiteral(" = __")));
 
-        QStringList bar;
-        for (QAction *a : s->menuBar()->actions())
-            bar << a->text();
-        QCOMPARE(bar, QStringList({QStringLiteral("Azzera conteggio        "),
+        QCOMPARE(menuBarCaptions(s), QStringList({QStringLiteral("Azzera conteggio        "),
                                    QStringLiteral("Scegli il tipo di esercizio        "),
                                    QStringLiteral("Informazioni           "),
                                    QStringLiteral("Esci")}));
