@@ -112,8 +112,10 @@ private slots:
         QCOMPARE(s->objectName(), screen);
         QCOMPARE(shared().NumeroMassimo, 77);
         QCOMPARE(int(s->Bottone.size()), buttons);
-        for (int i = 0; i < buttons; ++i)
+        for (int i = 0; i < buttons; ++i) {
             QCOMPARE(s->Bottone[i]->text(), QString::number(i));
+            QCOMPARE(s->Bottone[i]->cursor().shape(), Qt::BitmapCursor);   // the white arrow
+        }
         QVERIFY(s->BottoneAvanti->isVisible());
         QVERIFY(s->BottoneAvanti->isEnabled());
 
