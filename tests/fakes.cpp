@@ -3,7 +3,14 @@
 #include "frame/look.h"
 #include "frame/state.h"
 
+#include "frame/navigation.h"
+
+#include <QAction>
 #include <QApplication>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
 #include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
@@ -79,11 +86,14 @@ Fakes installFakes()
 
 void closeAllScreens()
 {
-    // Some top-level widgets (menus) belong to others: hold them weakly.
-    QList<QPointer<QWidget>> all;
+    // Menus are top-level widgets owned by their screen: deleting the screen
+    // deletes them too, so only windows without a parent are deleted here,
+    // each only if an earlier deletion has not taken it already.
+    QList<QPointer<QWidget>> windows;
     for (QWidget *w : QApplication::topLevelWidgets())
-        all.append(w);
-    for (const QPointer<QWidget> &w : all)
+        if (!w->parentWidget())
+            windows.append(w);
+    for (const QPointer<QWidget> &w : windows)
         delete w.data();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -116,4 +126,22 @@ int visibleScreens()
         if (w->isVisible() && w->windowType() != Qt::Popup)
             ++n;
     return n;
+}
+
+QWidget *fromNumbersCatalogue(const QString &button)
+{
+    QWidget *catalogue = openScreen(QStringLiteral("FormMenuNumeri"));
+    auto *b = catalogue ? catalogue->findChild<QPushButton *>(button) : nullptr;
+    if (!b || !b->isEnabled())
+        return nullptr;
+    QTest::mouseClick(b, Qt::LeftButton);
+    return onlyScreen();
+}
+
+QStringList menuBarCaptions(QMainWindow *window)
+{
+    QStringList captions;
+    for (QAction *a : window->menuBar()->actions())
+        captions << a->text();
+    return captions;
 }

@@ -106,3 +106,11 @@ QWidget *onlyScreen();
 QWidget *screenNamed(const QString &name);
 // Number of visible top-level screens.
 int visibleScreens();
+
+// Opens the numbers catalogue and clicks its button called `button`; returns
+// the screen then on show, or nullptr if the button is missing or disabled.
+QWidget *fromNumbersCatalogue(const QString &button);
+
+// The captions of a window's menu bar, in order.
+class QMainWindow;
+QStringList menuBarCaptions(QMainWindow *window);

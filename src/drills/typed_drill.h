@@ -28,6 +28,7 @@ struct TypedDrillRow {
     bool stopIsBlank = false;                   // a typed full stop becomes a blank
     bool reseedOnLoad = false;
     bool fieldFirstInTab = true;
+    bool avantiEnabled = false;                 // "avanti" may skip the first exercise
     QString exitName = QStringLiteral("mnuEsci");
 };
 

@@ -28,6 +28,7 @@ FrameDesign typedDrillFrame(const TypedDrillRow &row, const QString &catalogue)
     d.azzeraBlanks = row.azzeraBlanks;
     d.informazioniBlanks = row.informazioniBlanks;
     d.exitName = row.exitName;
+    d.avantiEnabled = row.avantiEnabled;
     return d;
 }
 

@@ -40,6 +40,8 @@ QString G(long long x) { return pattern(x, u"### ###"); }
 
 QString G9(long long x) { return pattern(x, u"### ### ##0"); }
 
+QString F(long long x) { return G9(x); }
+
 long long readDigits(const QString &text)
 {
     constexpr long long cap = std::numeric_limits<long long>::max() / 10 - 9;

@@ -1,3 +1,6 @@
+#include "aids/make_ten_screen.h"
+#include "drills/possible_screen.h"
+#include "drills/tolvena_screen.h"
 #include "drills/typed_drill_screen.h"
 #include "frame/navigation.h"
 #include "shell/catalogue.h"
@@ -12,4 +15,7 @@ void registerAllScreens()
     registerScreen(QStringLiteral("FormMenuGrafici"),
                    [] { return new CatalogueScreen(graphicCatalogue()); });
     registerTypedDrills();
+    registerTolvenaDrills();
+    registerPossibleDrill();
+    registerMakeTen();
 }

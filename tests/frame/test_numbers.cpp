@@ -34,6 +34,13 @@ private slots:
         QCOMPARE(G9(9999), QStringLiteral(" 9 999"));
         QCOMPARE(G9(1000000), QStringLiteral("1 000 000"));
     }
+    void makingTenNumbers()
+    {
+        // Every number of the making-10 and making-20 screens: two blanks, then the figures.
+        for (int x = 0; x <= 20; ++x)
+            QCOMPARE(F(x), QStringLiteral("  ") + QString::number(x));
+        QCOMPARE(F(1234), QStringLiteral(" 1 234"));
+    }
     void digitsOnly_data()
     {
         QTest::addColumn<QString>("typed");

@@ -249,8 +249,8 @@ private slots:
             if (e.heading || e.numeroMassimo == 0)
                 continue;
             shared().NumeroMassimo = 0;
-            CatalogueScreen c(numbersCatalogue());
-            auto *b = c.findChild<QPushButton *>(e.name);
+            auto *c = new CatalogueScreen(numbersCatalogue());
+            auto *b = c->findChild<QPushButton *>(e.name);
             if (!b->isEnabled())
                 continue;
             QTest::mouseClick(b, Qt::LeftButton);

@@ -1,0 +1,30 @@
+#include "aids/make_ten.h"
+
+#include "frame/numbers.h"
+#include "frame/services.h"
+
+void MakeTenModel::next()
+{
+    n_ = Int(Rnd() * target_) + 1;
+    if (n_ == lastSolved_)
+        --n_;
+    solved_ = false;
+}
+
+MakeTenModel::Outcome MakeTenModel::press(int i)
+{
+    if (solved_)
+        return Outcome::Ignored;
+    if (n_ + i != target_)
+        return Outcome::Wrong;
+    solved_ = true;
+    lastSolved_ = n_;
+    return Outcome::Right;
+}
+
+QString MakeTenModel::text() const
+{
+    const QString missing = solved_ ? F(target_ - n_) : gap_;
+    return QLatin1Char(' ') + F(n_) + QStringLiteral(" + ") + missing + QStringLiteral(" = ")
+           + QString::number(target_) + QLatin1Char(' ');
+}

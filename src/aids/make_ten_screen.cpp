@@ -1,0 +1,140 @@
+#include "aids/make_ten_screen.h"
+
+#include "frame/look.h"
+#include "frame/navigation.h"
+#include "frame/widgets.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+FrameDesign frame(const QString &name, QPoint iconaSi, int labels, int counters, int top,
+                  QPoint avanti)
+{
+    FrameDesign d;
+    d.name = name;
+    d.catalogue = QStringLiteral("FormMenuNumeri");
+    d.clientArea = QSize(9510, 6495);
+    d.iconaSi = QRect(iconaSi, QSize(1095, 975));
+    d.iconaNo = QRect(iconaSi + QPoint(-60, 30), QSize(1095, 975));
+    d.label1 = QRect(labels, top, 735, 375);
+    d.label2 = QRect(labels, top + 525, 735, 495);
+    d.esatti = QRect(counters, top - 105, 975, 615);
+    d.errati = QRect(counters, top + 420, 855, 615);
+    d.avanti = QRect(avanti, QSize(1935, 975));
+    // "avanti" may skip the first exercise; after that it waits for a right answer.
+    d.avantiEnabled = true;
+    d.ownCounters = true;
+    return d;
+}
+
+MakeTenDesign makeTen()
+{
+    MakeTenDesign d;
+    d.frame = frame(QStringLiteral("Formcomponi10"), {8970, 360}, 8670, 9510, 1515, {8790, 6480});
+    d.target = 10;
+    d.gap = QStringLiteral("__");
+    d.etNumero = QRect(1560, 2040, 5655, 975);
+    d.buttonSize = QSize(765, 765);
+    for (int left : {480, 1440, 2400, 3360, 4320, 5280, 6270, 7200, 8160, 9120, 10110})
+        d.buttons.emplace_back(left, 4710);
+    return d;
+}
+
+MakeTenDesign makeTwenty()
+{
+    MakeTenDesign d;
+    d.frame = frame(QStringLiteral("Form15"), {9195, 240}, 8895, 9735, 1395, {9015, 6360});
+    d.target = 20;
+    d.gap = QStringLiteral("___");
+    d.etNumero = QRect(1440, 1080, 6375, 975);
+    d.buttonSize = QSize(800, 645);
+    d.buttons.emplace_back(480, 3915);
+    for (int i = 1; i <= 10; ++i)
+        d.buttons.emplace_back(1455 + 960 * (i - 1), 3915);
+    for (int i = 11; i <= 20; ++i)
+        d.buttons.emplace_back(1455 + 960 * (i - 11), 4650);
+    return d;
+}
+} // namespace
+
+const MakeTenDesign &makeTenDesign()
+{
+    static const MakeTenDesign d = makeTen();
+    return d;
+}
+
+const MakeTenDesign &makeTwentyDesign()
+{
+    static const MakeTenDesign d = makeTwenty();
+    return d;
+}
+
+MakeTenScreen::MakeTenScreen(const MakeTenDesign &design, QWidget *parent)
+    : ExerciseScreen(design.frame, parent), model_(design.target, design.gap)
+{
+    const QRect &e = design.etNumero;
+    EtNumero = makeLabel(area(), QStringLiteral("EtNumero"), QString(), e.x(), e.y(), e.width(),
+                         e.height(), QStringLiteral("Arial"), 39.75);
+    EtNumero->setProperty("index", 0);
+    EtNumero->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setBackground(EtNumero, Qt::white);
+
+    const QCursor arrow = pointer(QStringLiteral("arrow_white"));
+    for (int i = 0; i < static_cast<int>(design.buttons.size()); ++i) {
+        const QPoint at = design.buttons[i];
+        QPushButton *b = makeButton(area(), QStringLiteral("Bottone"), QString::number(i), at.x(),
+                                    at.y(), design.buttonSize.width(),
+                                    design.buttonSize.height(), QStringLiteral("Arial"), 20.25);
+        b->setProperty("index", i);
+        b->setCursor(arrow);
+        connect(b, &QPushButton::clicked, this, [this, i] { press(i); });
+        Bottone.push_back(b);
+    }
+
+    GeneraEsercizio();
+}
+
+void MakeTenScreen::GeneraEsercizio()
+{
+    newBackground();
+    model_.next();
+    EtNumero->setText(model_.text());
+}
+
+void MakeTenScreen::press(int i)
+{
+    switch (model_.press(i)) {
+    case MakeTenModel::Outcome::Right:
+        rightAnswer();
+        BottoneAvanti->setEnabled(true);
+        EtNumero->setText(model_.text());
+        enableButtons(false);
+        break;
+    case MakeTenModel::Outcome::Wrong:
+        wrongAnswer();
+        break;
+    case MakeTenModel::Outcome::Ignored:
+        break;
+    }
+}
+
+void MakeTenScreen::onAvanti()
+{
+    GeneraEsercizio();
+    BottoneAvanti->setEnabled(false);
+    enableButtons(true);
+}
+
+void MakeTenScreen::enableButtons(bool enabled)
+{
+    for (QPushButton *b : Bottone)
+        b->setEnabled(enabled);
+}
+
+void registerMakeTen()
+{
+    registerScreen(QStringLiteral("Formcomponi10"), [] { return new MakeTenScreen(makeTenDesign()); });
+    registerScreen(QStringLiteral("Form15"), [] { return new MakeTenScreen(makeTwentyDesign()); });
+}

@@ -1,0 +1,161 @@
+#include "drills/possible_screen.h"
+
+#include "frame/look.h"
+#include "frame/navigation.h"
+#include "frame/services.h"
+#include "frame/state.h"
+#include "frame/widgets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace {
+FrameDesign possibleFrame()
+{
+    FrameDesign d;
+    d.name = QStringLiteral("Form22");
+    d.catalogue = QStringLiteral("FormMenuNumeri");
+    d.clientArea = QSize(11160, 10005);
+    d.iconaSi = QRect(8460, 120, 1095, 975);
+    d.iconaNo = QRect(8400, 150, 1095, 975);
+    d.label1 = QRect(8160, 1275, 735, 375);
+    d.esatti = QRect(9000, 1170, 975, 615);
+    d.label2 = QRect(8160, 1800, 735, 495);
+    d.errati = QRect(9000, 1695, 855, 615);
+    d.avanti = QRect(7800, 5880, 1935, 975);
+    return d;
+}
+
+void colourButton(QPushButton *b, std::uint32_t colour)
+{
+    QPalette pal = b->palette();
+    pal.setColor(QPalette::Button, bgr(colour));
+    b->setPalette(pal);
+}
+} // namespace
+
+PossibleScreen::PossibleScreen(QWidget *parent) : ExerciseScreen(possibleFrame(), parent)
+{
+    services().random->reseed();
+
+    EtNumero = makeLabel(area(), QStringLiteral("EtNumero"), QString(), 1560, 1560, 4455, 975,
+                         QStringLiteral("Arial"), 27.75);
+    EtNumero->setProperty("index", 0);
+    EtNumero->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setBackground(EtNumero, QApplication::palette().color(QPalette::Window));
+
+    const QCursor arrow = pointer(QStringLiteral("arrow_big"));
+    const QString captions[2] = {QStringLiteral("possibile"), QStringLiteral("impossibile")};
+    const int lefts[2] = {1080, 4320};
+    const std::uint32_t colours[2] = {0x00C000, 0x0000FF};
+    const QString lights[2] = {QStringLiteral("light_green"), QStringLiteral("light_red")};
+    for (int i = 0; i < 2; ++i) {
+        Comando[i] = makeButton(area(), QStringLiteral("Comando"), captions[i], lefts[i], 3240,
+                                2655, 975, QStringLiteral("Arial"), 14.25);
+        Comando[i]->setProperty("index", i);
+        Comando[i]->setCursor(arrow);
+        colourButton(Comando[i], colours[i]);
+        connect(Comando[i], &QPushButton::clicked, this, [this, i] { press(i); });
+
+        Image1[i] = makePicture(area(), QStringLiteral("Image1"), lights[i], 6120, 1560, 855, 975);
+        Image1[i]->setProperty("index", i);
+        Image1[i]->hide();
+    }
+
+    CorniceNumeroMassimo = new QGroupBox(area());
+    CorniceNumeroMassimo->setObjectName(QStringLiteral("CorniceNumeroMassimo"));
+    CorniceNumeroMassimo->setFont(designFont(QStringLiteral("Arial"), 12));
+    place(CorniceNumeroMassimo, 8760, 4920, 9615, 6735);
+    setBackground(CorniceNumeroMassimo, bgr(0xC0FFFF));
+    CorniceNumeroMassimo->hide();
+    const QString options[4] = {QStringLiteral("20"), QStringLiteral("99"), QStringLiteral("999"),
+                                QStringLiteral("9.999")};
+    const int tops[4] = {1800, 2520, 3360, 4200};
+    const int widths[4] = {1935, 1455, 1215, 1695};
+    for (int i = 0; i < 4; ++i) {
+        auto *o = new QRadioButton(options[i], CorniceNumeroMassimo);
+        o->setObjectName(QStringLiteral("OpzioneNumeroMassimo"));
+        o->setProperty("index", i);
+        o->setFont(designFont(QStringLiteral("MS Sans Serif"), 13.5));
+        place(o, 3480, tops[i], widths[i], 375);
+        // An option already chosen still takes effect when clicked again.
+        connect(o, &QRadioButton::clicked, this, [this, i] { chooseMaximum(i); });
+        OpzioneNumeroMassimo[i] = o;
+    }
+
+    MenuNumeroMassimo = addScreenItem(QStringLiteral("Scegli il numero massimo") + QString(8, QLatin1Char(' ')),
+                                      QStringLiteral("MenuNumeroMassimo"));
+    connect(MenuNumeroMassimo, &QAction::triggered, this, [this] { showPanel(); });
+
+    // The first exercise is drawn at load.
+    GeneraEsercizio();
+}
+
+void PossibleScreen::GeneraEsercizio()
+{
+    newBackground();
+    for (QPushButton *b : Comando)
+        b->setEnabled(true);
+    for (QLabel *l : Image1)
+        l->hide();
+    // Every new exercise is asked afresh: "avanti" waits for its right answer,
+    // also when the panel replaced an exercise already answered.
+    BottoneAvanti->setEnabled(false);
+    model_.next();
+    EtNumero->setText(model_.text());
+}
+
+void PossibleScreen::press(int index)
+{
+    switch (model_.press(index)) {
+    case PossibleDrill::Outcome::Right:
+        rightAnswer();
+        Image1[index]->show();
+        BottoneAvanti->setEnabled(true);
+        for (QPushButton *b : Comando)
+            b->setEnabled(false);
+        break;
+    case PossibleDrill::Outcome::Wrong:
+        wrongAnswer();
+        break;
+    case PossibleDrill::Outcome::Ignored:
+        break;
+    }
+}
+
+void PossibleScreen::onAvanti()
+{
+    BottoneAvanti->setEnabled(false);
+    GeneraEsercizio();
+}
+
+void PossibleScreen::showPanel()
+{
+    // The option of the maximum in force shows chosen; none does for another.
+    for (QRadioButton *o : OpzioneNumeroMassimo)
+        o->setAutoExclusive(false);
+    for (int i = 0; i < 4; ++i)
+        OpzioneNumeroMassimo[i]->setChecked(possibleMaxima[i] == shared().NumeroMassimo);
+    for (QRadioButton *o : OpzioneNumeroMassimo)
+        o->setAutoExclusive(true);
+    CorniceNumeroMassimo->setGeometry(area()->rect());
+    CorniceNumeroMassimo->raise();
+    CorniceNumeroMassimo->show();
+}
+
+void PossibleScreen::chooseMaximum(int index)
+{
+    shared().NumeroMassimo = static_cast<std::int16_t>(possibleMaxima[index]);
+    GeneraEsercizio();
+    CorniceNumeroMassimo->hide();
+}
+
+void registerPossibleDrill()
+{
+    registerScreen(QStringLiteral("Form22"), [] { return new PossibleScreen; });
+}

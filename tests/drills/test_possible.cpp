@@ -1,0 +1,213 @@
+#include "drills/possible_drill.h"
+#include "drills/possible_screen.h"
+#include "fakes.h"
+#include "frame/look.h"
+#include "frame/navigation.h"
+#include "frame/state.h"
+#include "shell/shell.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QToolButton>
+
+class PossibleTest : public QObject {
+    Q_OBJECT
+    Fakes fakes{};
+
+    static PossibleScreen *fromCatalogue(const QString &button)
+    {
+        return qobject_cast<PossibleScreen *>(fromNumbersCatalogue(button));
+    }
+
+    static void clickOption(QRadioButton *o)
+    {
+        QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(6, o->height() / 2));
+    }
+
+private slots:
+    void initTestCase() { registerAllScreens(); }
+    void init() { fakes = installFakes(); }
+    void cleanup() { closeAllScreens(); }
+
+    void numbersStayWithinTheMaximum_data()
+    {
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<QString>("largest");
+        QTest::newRow("entro 20") << 20 << "  20 -   20 = ";
+        QTest::newRow("entro 99") << 99 << "  99 -   99 = ";
+        QTest::newRow("entro 999") << 999 << "  999 -   999 = ";
+        QTest::newRow("entro 9 999") << 9999 << " 9 999 -  9 999 = ";
+    }
+    void numbersStayWithinTheMaximum()
+    {
+        QFETCH(int, maximum);
+        QFETCH(QString, largest);
+        shared().NumeroMassimo = static_cast<std::int16_t>(maximum);
+        PossibleDrill d;
+        fakes.random->push({0.0, 0.0});
+        d.next();
+        QCOMPARE(d.text(), QStringLiteral("  1 -   1 = "));
+        fakes.random->push({0.99999, 0.99999});
+        d.next();
+        QCOMPARE(d.text(), largest);
+        for (int i = 0; i < 2000; ++i) {
+            d.next();
+            QVERIFY(d.Minuendo >= 1 && d.Minuendo <= maximum);
+            QVERIFY(d.Sottraendo >= 1 && d.Sottraendo <= maximum);
+            QCOMPARE(d.RispostaEsatta, d.Minuendo < d.Sottraendo ? 1 : 0);
+        }
+    }
+
+    void judging()
+    {
+        shared().NumeroMassimo = 9999;
+        PossibleDrill d;
+        fakes.random->push({0.99999, 0.0012});
+        d.next();
+        QCOMPARE(d.text(), QStringLiteral(" 9 999 -   12 = "));
+        QCOMPARE(d.RispostaEsatta, 0);
+
+        shared().NumeroMassimo = 20;
+        fakes.random->push({0.3, 0.55});   // 7 and 12
+        d.next();
+        QCOMPARE(d.text(), QStringLiteral("  7 -   12 = "));
+        QCOMPARE(d.press(0), PossibleDrill::Outcome::Wrong);
+        QCOMPARE(d.press(1), PossibleDrill::Outcome::Right);
+        QCOMPARE(d.press(1), PossibleDrill::Outcome::Ignored);
+        QCOMPARE(d.press(0), PossibleDrill::Outcome::Ignored);
+
+        // Equal numbers can be taken away: "possibile".
+        fakes.random->push({0.35, 0.35});
+        d.next();
+        QCOMPARE(d.text(), QStringLiteral("  8 -   8 = "));
+        QVERIFY(!d.answered());
+        QCOMPARE(d.press(1), PossibleDrill::Outcome::Wrong);
+        QCOMPARE(d.press(0), PossibleDrill::Outcome::Right);
+    }
+
+    void catalogueButtonsSetTheMaximum_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("maximum");
+        QTest::newRow("entro 20") << "Command28" << 20;
+        QTest::newRow("entro 99") << "Command29" << 99;
+        QTest::newRow("entro 999") << "Command25" << 999;
+        QTest::newRow("entro 9 999") << "Command30" << 9999;
+    }
+    void catalogueButtonsSetTheMaximum()
+    {
+        QFETCH(QString, button);
+        QFETCH(int, maximum);
+        // The catalogue's colour, the screen's colour, then both numbers at the top.
+        fakes.random->push({0.0, 0.0, 0.99999, 0.99999});
+        PossibleScreen *s = fromCatalogue(button);
+        QVERIFY(s);
+        QCOMPARE(s->objectName(), QStringLiteral("Form22"));
+        QCOMPARE(shared().NumeroMassimo, maximum);
+        QCOMPARE(s->model().Minuendo, double(maximum));
+        QVERIFY(fakes.random->reseeds >= 1);
+    }
+
+    void wrongThenRightLightsTheLight()
+    {
+        fakes.random->push({0.0, 0.0, 0.3, 0.55});   // '  7 -   12 = '
+        PossibleScreen *s = fromCatalogue(QStringLiteral("Command28"));
+        QVERIFY(s);
+        QCOMPARE(s->EtNumero->text(), QStringLiteral("  7 -   12 = "));
+        QCOMPARE(s->Comando[0]->text(), QStringLiteral("possibile"));
+        QCOMPARE(s->Comando[1]->text(), QStringLiteral("impossibile"));
+        QCOMPARE(s->Comando[0]->palette().color(QPalette::Button), bgr(0x00C000));
+        QCOMPARE(s->Comando[1]->palette().color(QPalette::Button), bgr(0x0000FF));
+        QVERIFY(s->BottoneAvanti->isVisible());
+        QVERIFY(!s->BottoneAvanti->isEnabled());
+
+        QTest::mouseClick(s->Comando[0], Qt::LeftButton);
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
+        QVERIFY(s->ComandoIconaNo->isVisible());
+        QVERIFY(s->Image1[0]->isHidden() && s->Image1[1]->isHidden());
+        QVERIFY(s->Comando[1]->isEnabled());
+
+        QTest::mouseClick(s->Comando[1], Qt::LeftButton);
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(shared().NumeroEsatti, 1);
+        QCOMPARE(shared().NumeroErrati, 1);
+        QVERIFY(!s->Image1[1]->isHidden());
+        QVERIFY(s->Image1[0]->isHidden());
+        QVERIFY(!s->Comando[0]->isEnabled() && !s->Comando[1]->isEnabled());
+        QVERIFY(s->BottoneAvanti->isEnabled());
+
+        // Disabled buttons take no more answers.
+        QTest::mouseClick(s->Comando[0], Qt::LeftButton);
+        QCOMPARE(shared().NumeroErrati, 1);
+
+        fakes.random->push({0.0, 0.35, 0.35});
+        QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+        QCOMPARE(s->EtNumero->text(), QStringLiteral("  8 -   8 = "));
+        QVERIFY(s->Image1[1]->isHidden());
+        QVERIFY(s->Comando[0]->isEnabled() && s->Comando[1]->isEnabled());
+        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QTest::mouseClick(s->Comando[0], Qt::LeftButton);
+        QVERIFY(!s->Image1[0]->isHidden());
+        QCOMPARE(shared().NumeroEsatti, 2);
+    }
+
+    void panelChoosesTheMaximum()
+    {
+        fakes.random->push({0.0, 0.0, 0.3, 0.55});
+        PossibleScreen *s = fromCatalogue(QStringLiteral("Command28"));
+        QVERIFY(s);
+        QCOMPARE(menuBarCaptions(s), QStringList({QStringLiteral("Azzera conteggio        "),
+                                   QStringLiteral("Scegli il numero massimo        "),
+                                   QStringLiteral("Informazioni           "),
+                                   QStringLiteral("Esci")}));
+        QTest::mouseClick(s->Comando[1], Qt::LeftButton);   // answered, "avanti" enabled
+        QVERIFY(s->CorniceNumeroMassimo->isHidden());
+
+        s->MenuNumeroMassimo->trigger();
+        QVERIFY(s->CorniceNumeroMassimo->isVisible());
+        QCOMPARE(s->CorniceNumeroMassimo->geometry(), s->centralWidget()->rect());
+        QVERIFY(s->OpzioneNumeroMassimo[0]->isChecked());
+        QStringList captions;
+        for (QRadioButton *o : s->OpzioneNumeroMassimo)
+            captions << o->text();
+        QCOMPARE(captions, QStringList({"20", "99", "999", "9.999"}));
+
+        fakes.random->push({0.0, 0.99999, 0.0012});
+        clickOption(s->OpzioneNumeroMassimo[3]);
+        QCOMPARE(shared().NumeroMassimo, 9999);
+        QCOMPARE(s->EtNumero->text(), QStringLiteral(" 9 999 -   12 = "));
+        QVERIFY(s->CorniceNumeroMassimo->isHidden());
+        // The widest exercise fits its label.
+        QVERIFY(QFontMetrics(s->EtNumero->font()).horizontalAdvance(QStringLiteral(" 9 999 -  9 999 = "))
+                <= s->EtNumero->contentsRect().width());
+        QVERIFY(s->Comando[0]->isEnabled() && s->Comando[1]->isEnabled());
+        QVERIFY(s->Image1[1]->isHidden());
+        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QCOMPARE(shared().NumeroEsatti, 1);
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+
+        // Opened again, it shows the maximum in force; the same option
+        // chosen again still draws a new exercise.
+        s->MenuNumeroMassimo->trigger();
+        s->MenuNumeroMassimo->trigger();
+        QVERIFY(s->OpzioneNumeroMassimo[3]->isChecked());
+        fakes.random->push({0.0, 0.5, 0.5});
+        clickOption(s->OpzioneNumeroMassimo[3]);
+        QCOMPARE(s->EtNumero->text(), QStringLiteral(" 5 000 -  5 000 = "));
+        QVERIFY(s->CorniceNumeroMassimo->isHidden());
+
+        s->MenuNumeroMassimo->trigger();
+        fakes.random->push({0.0, 0.5, 0.5});
+        clickOption(s->OpzioneNumeroMassimo[1]);
+        QCOMPARE(shared().NumeroMassimo, 99);
+        QCOMPARE(s->EtNumero->text(), QStringLiteral("  50 -   50 = "));
+    }
+};
+
+QTEST_MAIN(PossibleTest)
+#include "test_possible.moc"

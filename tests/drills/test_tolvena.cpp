@@ -1,0 +1,272 @@
+#include "drills/tolvena_drill.h"
+#include "drills/tolvena_screen.h"
+#include "fakes.h"
+#include "frame/navigation.h"
+#include "frame/numbers.h"
+#include "frame/state.h"
+#include "shell/shell.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+class TolvenaTest : public QObject {
+    Q_OBJECT
+    Fakes fakes{};
+
+    static TolvenaDrill drill(TolvenaDrill::Range range, bool trovaIlResto)
+    {
+        TolvenaDrill d;
+        d.range = range;
+        d.TrovaIlResto = trovaIlResto;
+        return d;
+    }
+
+    // Opens a screen from the numbers catalogue with the button called `button`.
+    static TolvenaScreen *fromCatalogue(const QString &button)
+    {
+        return qobject_cast<TolvenaScreen *>(fromNumbersCatalogue(button));
+    }
+
+    static void answer(TolvenaScreen *s, const QString &typed)
+    {
+        s->Text1->clear();
+        QTest::keyClicks(s->Text1, typed);
+        QTest::keyRelease(s->Text1, Qt::Key_Return);
+    }
+
+private slots:
+    void initTestCase() { registerAllScreens(); }
+    void init() { fakes = installFakes(); }
+    void cleanup() { closeAllScreens(); }
+
+    void startingNumberStaysWithinTheMaximum_data()
+    {
+        QTest::addColumn<int>("maximum");
+        QTest::newRow("Tolvena") << 10;
+        QTest::newRow("Tolvena varie") << 20;
+    }
+    void startingNumberStaysWithinTheMaximum()
+    {
+        QFETCH(int, maximum);
+        shared().NumeroMassimo = static_cast<std::int16_t>(maximum);
+        const TolvenaDrill d = drill(TolvenaDrill::Range::UpToMaximum, true);
+
+        // The largest draws give the maximum, and the number taken away is
+        // never 0 even on the smallest draw: the whole difference remains.
+        fakes.random->push({0.99999, 0.0});
+        TypedExercise e = d.draw();
+        QCOMPARE(shared().NumeroCasuale, maximum);
+        QCOMPARE(e.text, B(maximum) + QStringLiteral(" -  1 = __"));
+        QCOMPARE(e.answer, maximum - 1);
+
+        fakes.random->push({0.0, 0.99999});
+        e = d.draw();
+        QCOMPARE(e.text, QStringLiteral(" 1 -  1 = __"));
+        QCOMPARE(e.answer, 0);
+        QCOMPARE(e.solution, QStringLiteral(" 1 -  1 =  0"));
+
+        int largest = 0;
+        for (int i = 0; i < 2000; ++i) {
+            e = d.draw();
+            const int m = shared().NumeroCasuale;
+            QVERIFY(m >= 1 && m <= maximum);
+            QVERIFY2(e.answer >= 0 && e.answer < m, qPrintable(e.text));
+            QCOMPARE(e.text, B(m) + QStringLiteral(" - ") + B(m - e.answer) + QStringLiteral(" = __"));
+            largest = std::max(largest, m);
+        }
+        QCOMPARE(largest, maximum);
+    }
+
+    void belowTenDraws()
+    {
+        const TolvenaDrill d = drill(TolvenaDrill::Range::BelowTen, true);
+        fakes.random->push({0.0, 0.0});
+        TypedExercise e = d.draw();
+        QCOMPARE(e.text, QStringLiteral(" 0 -  0 = __"));
+        QCOMPARE(e.answer, 0);
+
+        fakes.random->push({0.99, 0.99});
+        e = d.draw();
+        QCOMPARE(e.text, QStringLiteral(" 18 -  9 = __"));
+        QCOMPARE(e.answer, 9);
+        QCOMPARE(shared().NumeroCasuale, 18);
+
+        // The number taken away is drawn first and always stays below 10.
+        fakes.random->push({0.45, 0.81});
+        e = d.draw();
+        QCOMPARE(e.text, QStringLiteral(" 12 -  4 = __"));
+        for (int i = 0; i < 1000; ++i) {
+            e = d.draw();
+            const int m = shared().NumeroCasuale;
+            QVERIFY(m >= 0 && m <= 18);
+            QVERIFY(m - e.answer >= 0 && m - e.answer <= 9);
+            QVERIFY(e.answer <= 9);
+        }
+    }
+
+    void missingNumber_data()
+    {
+        QTest::addColumn<double>("k");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("solution");
+        QTest::newRow("number taken away") << 0.0 << " 7 - __ =  4" << 3 << " 7 -  3 =  4";
+        QTest::newRow("difference shown after the minus") << 0.5 << " 7 -  4 = __  " << 3
+                                                          << " 7 -  4 =  3";
+        QTest::newRow("starting number") << 0.99 << "__ -  4 =  3" << 7 << " 7 -  4 =  3";
+    }
+    void missingNumber()
+    {
+        QFETCH(double, k);
+        QFETCH(QString, text);
+        QFETCH(int, answer);
+        QFETCH(QString, solution);
+        const TolvenaDrill d = drill(TolvenaDrill::Range::BelowTen, false);
+        fakes.random->push({0.3, 0.4, k});
+        const TypedExercise e = d.draw();
+        QCOMPARE(e.text, text);
+        QCOMPARE(e.answer, answer);
+        QCOMPARE(e.solution, solution);
+        QCOMPARE(shared().NumeroCasuale, 7);
+        QCOMPARE(fakes.random->draws, 3);
+    }
+
+    void cataloguesButtons_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<int>("maximum");
+        QTest::newRow("Tolvena") << "Command1" << "FormTolvena10" << 10;
+        QTest::newRow("Tolvena varie") << "Command2" << "FormTolvena10" << 20;
+        QTest::newRow("sottraendo entro 10 leaves the maximum") << "Command23" << "FormTolvena20"
+                                                                 << 999;
+    }
+    void cataloguesButtons()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, screen);
+        QFETCH(int, maximum);
+        shared().NumeroMassimo = 999;
+        TolvenaScreen *s = fromCatalogue(button);
+        QVERIFY(s);
+        QCOMPARE(s->objectName(), screen);
+        QCOMPARE(shared().NumeroMassimo, maximum);
+    }
+
+    void freshScreen()
+    {
+        TolvenaScreen *s = fromCatalogue(QStringLiteral("Command1"));
+        QVERIFY(s);
+        QVERIFY(fakes.random->reseeds >= 1);
+        QVERIFY(s->BottoneAvanti->isEnabled());
+        QVERIFY(s->Text1->isEnabled());
+        QCOMPARE(s->Text1->maxLength(), 3);
+        QVERIFY(s->TrovaIlResto());
+        QVERIFY(s->EtichettaNumero->text().endsWith(QStringLiteral(" = __")));
+
+        QCOMPARE(menuBarCaptions(s), QStringList({QStringLiteral("Azzera conteggio        "),
+                                   QStringLiteral("Scegli il tipo di esercizio        "),
+                                   QStringLiteral("Informazioni           "),
+                                   QStringLiteral("Esci")}));
+        QCOMPARE(s->mnusomma->text(), QStringLiteral("trova il resto"));
+        QCOMPARE(s->mnuaddendo->text(), QStringLiteral("trova un numero "));
+        QVERIFY(s->mnusomma->isChecked());
+        QVERIFY(!s->mnuaddendo->isChecked());
+
+        // The first exercise may be skipped; after that "avanti" waits for a right answer.
+        fakes.random->push({0.0, 0.99999, 0.0});   // colour, then 10 - 1
+        QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+        QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 10 -  1 = __"));
+        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QCOMPARE(shared().NumeroEsatti, 0);
+        QCOMPARE(shared().NumeroErrati, 0);
+    }
+
+    void rightAnswerShowsTheSolution()
+    {
+        // The catalogue's colour, the screen's colour, number taken away 3, difference 4.
+        fakes.random->push({0.0, 0.0, 0.3, 0.4});
+        TolvenaScreen *s = fromCatalogue(QStringLiteral("Command23"));
+        QVERIFY(s);
+        fakes.random->script.clear();
+        QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 7 -  3 = __"));
+        answer(s, QStringLiteral("5"));
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
+        QVERIFY(s->Text1->isEnabled());
+        QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 7 -  3 = __"));
+        answer(s, QStringLiteral("04"));
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 7 -  3 =  4"));
+        QCOMPARE(s->TestoSoluzione(), QStringLiteral(" 7 -  3 =  4"));
+        QVERIFY(!s->Text1->isEnabled());
+        QVERIFY(s->BottoneAvanti->isEnabled());
+        // Enter does nothing more until "avanti".
+        QTest::keyRelease(s->Text1, Qt::Key_Return);
+        QCOMPARE(shared().NumeroEsatti, 1);
+        QCOMPARE(shared().NumeroErrati, 1);
+    }
+
+    void fieldWithoutDigitsCountsAsZero()
+    {
+        fakes.random->push({0.0, 0.0, 0.0, 0.0});
+        TolvenaScreen *s = fromCatalogue(QStringLiteral("Command23"));
+        QVERIFY(s);
+        QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 0 -  0 = __"));
+        answer(s, QStringLiteral("x"));
+        QCOMPARE(shared().NumeroEsatti, 1);
+        QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 0 -  0 =  0"));
+    }
+
+    void switchingTheTypeDrawsAtOnce()
+    {
+        fakes.random->push({0.0, 0.0, 0.3, 0.4});
+        TolvenaScreen *s = fromCatalogue(QStringLiteral("Command23"));
+        QVERIFY(s);
+        answer(s, QStringLiteral("9"));
+        answer(s, QStringLiteral("4"));
+        QCOMPARE(shared().NumeroEsatti, 1);
+        QCOMPARE(shared().NumeroErrati, 1);
+
+        // Colour, number taken away 2, difference 6, k = 3.
+        fakes.random->push({0.0, 0.2, 0.6, 0.99});
+        s->mnuaddendo->trigger();
+        QVERIFY(!s->TrovaIlResto());
+        QVERIFY(!s->mnusomma->isChecked());
+        QVERIFY(s->mnuaddendo->isChecked());
+        QCOMPARE(s->EtichettaNumero->text(), QStringLiteral("__ -  6 =  2"));
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
+        QCOMPARE(shared().NumeroEsatti, 1);
+        QCOMPARE(shared().NumeroErrati, 1);
+        // The switch came after a right answer: the new exercise can be answered.
+        QVERIFY(s->Text1->isEnabled());
+        QVERIFY(s->Text1->text().isEmpty());
+        QVERIFY(!s->BottoneAvanti->isEnabled());
+        answer(s, QStringLiteral("8"));
+        QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 8 -  6 =  2"));
+        QCOMPARE(shared().NumeroEsatti, 2);
+
+        // The item already ticked still draws, and keeps its tick.
+        fakes.random->push({0.0, 0.1, 0.1, 0.0});
+        s->mnuaddendo->trigger();
+        QVERIFY(s->mnuaddendo->isChecked());
+        QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 2 - __ =  1"));
+
+        fakes.random->push({0.0, 0.5, 0.5});
+        s->mnusomma->trigger();
+        QVERIFY(s->mnusomma->isChecked());
+        QVERIFY(!s->mnuaddendo->isChecked());
+        QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 10 -  5 = __"));
+        QCOMPARE(shared().NumeroEsatti, 2);
+        QCOMPARE(shared().NumeroErrati, 1);
+    }
+};
+
+QTEST_MAIN(TolvenaTest)
+#include "test_tolvena.moc"
