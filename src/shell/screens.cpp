@@ -1,3 +1,4 @@
+#include "column/column_screen.h"
 #include "drills/typed_drill_screen.h"
 #include "frame/navigation.h"
 #include "shell/catalogue.h"
@@ -12,4 +13,5 @@ void registerAllScreens()
     registerScreen(QStringLiteral("FormMenuGrafici"),
                    [] { return new CatalogueScreen(graphicCatalogue()); });
     registerTypedDrills();
+    registerColumnScreens();
 }
