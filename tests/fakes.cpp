@@ -79,8 +79,13 @@ Fakes installFakes()
 
 void closeAllScreens()
 {
+    // A screen owns top-level helpers of its own (its menu bar's popups):
+    // deleting the screen deletes them, so each is deleted only if still alive.
+    QList<QPointer<QWidget>> windows;
     for (QWidget *w : QApplication::topLevelWidgets())
-        delete w;
+        windows.append(w);
+    for (const QPointer<QWidget> &w : windows)
+        delete w.data();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
