@@ -6,6 +6,7 @@
 #include "frame/state.h"
 #include "shell/shell.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QFrame>
@@ -403,6 +404,32 @@ private slots:
         QCOMPARE(fakes.random->draws, draws);
         QCOMPARE(s->Label3->text(), ColumnTexts::SecondoNumero);
         QCOMPARE(s->cell(Minuend, Units)->text(), QStringLiteral(" 3"));
+    }
+
+    // The catalogue's buttons under "in colonna" open the column screens.
+    void openedFromTheCatalogue_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("senza cambio") << "Command14" << "Form23";
+        QTest::newRow("con il cambio") << "Command24" << "Form24a";
+        QTest::newRow("due cambi") << "Command32" << "Form37";
+    }
+    void openedFromTheCatalogue()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, screen);
+        QWidget *menu = openScreen(QStringLiteral("FormMenuNumeri"));
+        QVERIFY(menu);
+        auto *b = menu->findChild<QAbstractButton *>(button);
+        QVERIFY(b);
+        QVERIFY(b->isEnabled());
+        b->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QWidget *now = onlyScreen();
+        QVERIFY(now);
+        QCOMPARE(now->objectName(), screen);
+        QVERIFY(qobject_cast<ColumnScreen *>(now));
     }
 
     // Every screen of the family opens from its name, fits its controls, and
