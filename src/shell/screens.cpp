@@ -1,4 +1,5 @@
 #include "aids/make_ten_screen.h"
+#include "column/column_screen.h"
 #include "drills/possible_screen.h"
 #include "drills/tolvena_screen.h"
 #include "drills/typed_drill_screen.h"
@@ -18,4 +19,5 @@ void registerAllScreens()
     registerTolvenaDrills();
     registerPossibleDrill();
     registerMakeTen();
+    registerColumnScreens();
 }

@@ -1,0 +1,409 @@
+#include "column/column_screen.h"
+
+#include "column/label_drag.h"
+#include "frame/look.h"
+#include "frame/navigation.h"
+#include "frame/twips.h"
+#include "frame/widgets.h"
+
+#include <QFontMetrics>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace {
+
+using Step = ColumnModel::Step;
+
+QRect box(int left, int top, int size) { return QRect(left, top, size, size); }
+
+// The frame controls keep one arrangement; only where it stands changes.
+void frameAt(ColumnLayout &l, QRect iconaSi, QRect iconaNo, QPoint label1, QPoint esatti,
+             QPoint label2, QPoint errati, QPoint avanti)
+{
+    l.iconaSi = iconaSi;
+    l.iconaNo = iconaNo;
+    l.label1 = QRect(label1, QSize(735, 375));
+    l.esatti = QRect(esatti, QSize(975, 615));
+    l.label2 = QRect(label2, QSize(735, 495));
+    l.errati = QRect(errati, QSize(855, 615));
+    l.avanti = QRect(avanti, QSize(1935, 975));
+}
+
+ColumnLayout twoColumns()   // Form24, Form24a
+{
+    ColumnLayout l;
+    l.clientArea = QSize(11145, 9930);
+    l.label3 = QRect(330, 120, 5055, 855);
+    l.lineLeft = 120;
+    l.lineTop = l.resultTop = 1260;
+    l.heading = {QRect(5730, 2880, 495, 255), QRect(4050, 2880, 495, 255), QRect()};
+    l.cell[Minuend] = {box(5490, 3240, 1005), box(3690, 3240, 1005), QRect()};
+    l.cell[Subtrahend] = {box(5490, 4320, 1005), box(3690, 4320, 1005), QRect()};
+    l.field = {box(5490, 5760, 1000), box(3690, 5760, 1000), QRect()};
+    l.line1 = QLine(3330, 5520, 7050, 5520);
+    l.line2 = QLine(6690, 3840, 7410, 3840);
+    l.mark = {QRect(3720, 2640, 375, 615), QRect()};
+    l.markTarget = {QRect(5160, 3240, 375, 615), QRect()};
+    frameAt(l, QRect(9150, 120, 1095, 975), QRect(9090, 150, 1095, 975), {8850, 1275},
+            {9690, 1170}, {8850, 1800}, {9690, 1695}, {8970, 6240});
+    return l;
+}
+
+ColumnLayout form23()
+{
+    ColumnLayout l;
+    l.clientArea = QSize(12105, 9315);
+    l.label3 = QRect(450, 480, 5055, 855);
+    l.lineLeft = 240;
+    l.lineTop = l.resultTop = 1620;
+    l.heading = {QRect(5850, 3240, 495, 255), QRect(4530, 3240, 495, 255), QRect()};
+    l.cell[Minuend] = {box(5610, 3600, 1000), box(4170, 3600, 1000), QRect()};
+    l.cell[Subtrahend] = {box(5610, 4680, 1000), box(4170, 4680, 1000), QRect()};
+    l.field = {box(5610, 6120, 1000), box(4170, 6120, 1000), QRect()};
+    l.line1 = QLine(3450, 5880, 7170, 5880);
+    l.line2 = QLine(6810, 4200, 7530, 4200);
+    frameAt(l, QRect(9270, 480, 1095, 975), QRect(9210, 510, 1095, 975), {8970, 1635},
+            {9810, 1530}, {8970, 2160}, {9810, 2055}, {9090, 6600});
+    return l;
+}
+
+ColumnLayout threeColumns()   // Form34, Form36, Form37
+{
+    ColumnLayout l;
+    l.clientArea = QSize(11040, 9540);
+    l.label3 = QRect(360, 240, 7215, 735);
+    l.label3Points = 14.25;
+    l.lineLeft = 360;
+    l.lineTop = l.resultTop = 1200;
+    l.headingPoints = 12;
+    l.heading = {QRect(5040, 2760, 495, 255), QRect(3600, 2760, 495, 255),
+                 QRect(1800, 2760, 495, 255)};
+    l.cell[Minuend] = {box(4800, 3000, 1095), box(3120, 3000, 1095), box(1440, 3000, 1095)};
+    l.cell[Subtrahend] = {box(4800, 4320, 1095), box(3120, 4320, 1095), box(1440, 4320, 1095)};
+    l.field = {box(4800, 5880, 1095), box(3120, 5880, 1095), box(1440, 5880, 1095)};
+    l.line1 = QLine(1800, 5640, 6240, 5640);
+    l.line2 = QLine(6120, 3480, 6840, 3480);
+    l.mark = {QRect(3120, 2400, 375, 615), QRect(1440, 2400, 375, 615)};
+    l.markTarget = {QRect(4440, 3000, 375, 615), QRect(2760, 3000, 375, 615)};
+    l.fieldLength = 2;
+    frameAt(l, QRect(10020, 2880, 1095, 975), QRect(9960, 2910, 1095, 975), {9720, 4035},
+            {10560, 3930}, {9720, 4560}, {10560, 4455}, {9000, 6720});
+    return l;
+}
+
+ColumnLayout form33()
+{
+    ColumnLayout l;
+    l.clientArea = QSize(10815, 8340);
+    l.label3 = QRect(240, 120, 7215, 735);
+    l.label3Points = 14.25;
+    l.lineLeft = 240;
+    l.lineTop = 1095;
+    l.resultTop = 1080;
+    l.headingPoints = 12;
+    l.heading = {QRect(4920, 2520, 495, 255), QRect(3480, 2520, 495, 255),
+                 QRect(1920, 2565, 495, 255)};
+    l.cell[Minuend] = {box(4680, 2880, 1095), box(3240, 2880, 1095), box(1800, 2880, 1095)};
+    l.cell[Subtrahend] = {box(4680, 4200, 1095), box(3240, 4200, 1095), box(1800, 4200, 1095)};
+    l.field = {box(4680, 5760, 1095), box(3240, 5760, 1095), box(1800, 5760, 1095)};
+    l.line1 = QLine(1680, 5520, 6120, 5520);
+    l.line2 = QLine(6000, 3360, 6720, 3360);
+    l.fieldLength = 2;
+    frameAt(l, QRect(9900, 2760, 1095, 975), QRect(9840, 2790, 1095, 975), {9600, 3915},
+            {10440, 3810}, {9600, 4440}, {10440, 4335}, {8880, 6600});
+    return l;
+}
+
+std::vector<ColumnScreenRow> makeRows()
+{
+    return {
+        {QStringLiteral("Form23"), form23()},
+        {QStringLiteral("Form24"), twoColumns()},
+        {QStringLiteral("Form24a"), twoColumns()},
+        {QStringLiteral("Form33"), form33()},
+        {QStringLiteral("Form34"), threeColumns()},
+        {QStringLiteral("Form36"), threeColumns()},
+        {QStringLiteral("Form37"), threeColumns()},
+    };
+}
+
+FrameDesign columnFrame(const ColumnScreenRow &row)
+{
+    const ColumnLayout &l = row.layout;
+    FrameDesign d;
+    d.name = row.name;
+    d.catalogue = QStringLiteral("FormMenuNumeri");
+    d.clientArea = l.clientArea;
+    d.iconaSi = l.iconaSi;
+    d.iconaNo = l.iconaNo;
+    d.label1 = l.label1;
+    d.esatti = l.esatti;
+    d.label2 = l.label2;
+    d.errati = l.errati;
+    d.avanti = l.avanti;
+    return d;
+}
+
+// Column colours, &H00BBGGRR: units blue, tens red, hundreds yellow. The
+// digits are written in the colour that reads best on each.
+const std::uint32_t columnColour[3] = {0xFF0000, 0x0000FF, 0x00FFFF};
+const QColor digitColour[3] = {Qt::white, Qt::white, Qt::black};
+
+void paint(QWidget *w, const QColor &back, const QColor &fore, QPalette::ColorRole backRole)
+{
+    QPalette pal = w->palette();
+    pal.setColor(backRole, back);
+    for (auto role : {QPalette::WindowText, QPalette::Text})
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            pal.setColor(group, role, fore);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+QLabel *boxed(QLabel *l)
+{
+    l->setFrameShape(QFrame::Box);
+    l->setLineWidth(1);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+// A fixed straight line of the design, drawn two pixels thick.
+void makeRule(QWidget *parent, const QString &name, const QLine &twips)
+{
+    auto *rule = new QFrame(parent);
+    rule->setObjectName(name);
+    const int x1 = px(std::min(twips.x1(), twips.x2())), x2 = px(std::max(twips.x1(), twips.x2()));
+    rule->setGeometry(x1, px(twips.y1()) - 1, x2 - x1 + 1, 2);
+    setBackground(rule, Qt::black);
+}
+
+const char *const columnSuffix[3] = {"u", "da", "h"};
+
+} // namespace
+
+const std::vector<ColumnScreenRow> &columnScreenRows()
+{
+    static const std::vector<ColumnScreenRow> rows = makeRows();
+    return rows;
+}
+
+ColumnScreen::ColumnScreen(const ColumnScreenRow &row, QWidget *parent)
+    : ExerciseScreen(columnFrame(row), parent), layout_(row.layout),
+      model_(*columnRule(row.name))
+{
+    const ColumnLayout &l = layout_;
+    const int columns = model_.columns();
+    const QString arial = QStringLiteral("Arial");
+    const QString sansSerif = QStringLiteral("MS Sans Serif");
+
+    Label3 = boxed(makeLabel(area(), QStringLiteral("Label3"), QString(), l.label3.x(),
+                             l.label3.y(), l.label3.width(), l.label3.height(), arial,
+                             l.label3Points));
+    Label3->setWordWrap(true);
+    setBackground(Label3, Qt::white);
+
+    // The exercise line: widths follow the texts (layOutLine).
+    auto lineLabel = [&](const QString &name, const QString &text, int top) {
+        QLabel *label = makeLabel(area(), name, text, l.lineLeft, top, 0, 1125, arial, 48);
+        label->setAlignment(Qt::AlignCenter);
+        return label;
+    };
+    for (int c = columns - 1; c >= 0; --c)
+        line_[Minuend][c] = lineLabel(QStringLiteral("L%1%2").arg(QLatin1String(columnSuffix[c])).arg(1), QString(), l.lineTop);
+    Label6 = lineLabel(QStringLiteral("Label6"), QStringLiteral(" - "), l.lineTop);
+    for (int c = columns - 1; c >= 0; --c)
+        line_[Subtrahend][c] = lineLabel(QStringLiteral("L%1%2").arg(QLatin1String(columnSuffix[c])).arg(2), QString(), l.lineTop);
+    Label7 = lineLabel(QStringLiteral("Label7"), QStringLiteral(" = "), l.resultTop);
+    Lris = lineLabel(QStringLiteral("Lris"), QString(), l.resultTop);
+    Lris->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    drag_ = new LabelDrag(area());
+    drag_->dropped = [this](QLabel *source, QWidget *target) { dropped(source, target); };
+
+    for (int c = 0; c < columns; ++c) {
+        const QString suffix = QLatin1String(columnSuffix[c]);
+        const QRect &h = l.heading[c];
+        makeLabel(area(), QStringLiteral("Intestazione_") + suffix, suffix, h.x(), h.y(),
+                  h.width(), h.height(), arial, l.headingPoints)
+            ->setAlignment(Qt::AlignCenter);
+        for (int r : {Minuend, Subtrahend}) {
+            const QRect &b = l.cell[r][c];
+            cell_[r][c] = boxed(makeLabel(area(), QStringLiteral("E%1%2").arg(suffix).arg(r + 1),
+                                          QString(), b.x(), b.y(), b.width(), b.height(), arial, 36));
+            paint(cell_[r][c], bgr(columnColour[c]), digitColour[c], QPalette::Window);
+            drag_->addTarget(cell_[r][c]);
+            QLabel *source = line_[r][c];
+            source->setCursor(pointer(QStringLiteral("plane")));
+            drag_->addSource(source, [this, r, c] { return model_.draggable(r, c); });
+        }
+        auto *field = new QLineEdit(area());
+        field->setObjectName(QStringLiteral("E%1r").arg(suffix));
+        field->setFont(designFont(arial, 36));
+        field->setMaxLength(l.fieldLength);
+        field->setAlignment(Qt::AlignCenter);
+        place(field, l.field[c].x(), l.field[c].y(), l.field[c].width(), l.field[c].height());
+        paint(field, bgr(columnColour[c]), digitColour[c], QPalette::Base);
+        field->setEnabled(false);
+        field->installEventFilter(this);
+        field_[c] = field;
+    }
+    makeRule(area(), QStringLiteral("Line1"), l.line1);
+    makeRule(area(), QStringLiteral("Line2"), l.line2);
+
+    // The exchange marks lie over the grid, so they come last.
+    if (model_.rule().exchanges) {
+        const char *const names[2][2] = {{"CambioUp", "CambioUa"}, {"CambioDap", "CambioDaa"}};
+        const std::uint32_t colours[2] = {0xFF00FF, 0xFF80FF};
+        for (int c = 0; c < columns - 1; ++c) {
+            const QRect &m = l.mark[c], &t = l.markTarget[c];
+            mark_[c] = boxed(makeLabel(area(), QLatin1String(names[c][0]), QString(), m.x(), m.y(),
+                                       m.width(), m.height(), sansSerif, 13.5));
+            target_[c] = boxed(makeLabel(area(), QLatin1String(names[c][1]), QString(), t.x(),
+                                         t.y(), t.width(), t.height(), sansSerif, 13.5));
+            for (QLabel *w : {mark_[c], target_[c]}) {
+                paint(w, bgr(colours[c]), Qt::black, QPalette::Window);
+                w->hide();
+            }
+            mark_[c]->setCursor(pointer(QStringLiteral("plane")));
+            drag_->addSource(mark_[c], [this, c] { return model_.exchangeDraggable(c); });
+            drag_->addTarget(target_[c]);
+        }
+    }
+}
+
+void ColumnScreen::onFirstShown() { GeneraEsercizio(); }
+
+void ColumnScreen::onAvanti()
+{
+    GeneraEsercizio();
+    BottoneAvanti->setEnabled(false);
+}
+
+// The background keeps its design cyan; the faces and counts stay as they are.
+void ColumnScreen::GeneraEsercizio()
+{
+    drag_->cancel();
+    const Step before = model_.step();
+    model_.next();
+    for (QLineEdit *field : field_)
+        if (field)
+            field->clear();
+    for (int r : {Minuend, Subtrahend})
+        for (int c = 0; c < model_.columns(); ++c)
+            line_[r][c]->setText(model_.lineText(r, c));
+    refresh(before);
+}
+
+// Each label of the line as wide as its text, each starting where the one
+// before it ends: an empty digit takes no room and the line closes up.
+void ColumnScreen::layOutLine()
+{
+    std::vector<QLabel *> order;
+    for (int c = model_.columns() - 1; c >= 0; --c)
+        order.push_back(line_[Minuend][c]);
+    order.push_back(Label6);
+    for (int c = model_.columns() - 1; c >= 0; --c)
+        order.push_back(line_[Subtrahend][c]);
+    order.push_back(Label7);
+    order.push_back(Lris);
+    int left = px(layout_.lineLeft);
+    for (QLabel *label : order) {
+        const int width = label->text().isEmpty()
+                              ? 0
+                              : QFontMetrics(label->font()).horizontalAdvance(label->text()) + 2;
+        label->setGeometry(left, label->y(), width, label->height());
+        left += width;
+    }
+}
+
+// Shows the model: instruction, cells, marks, fields and result. `before` is
+// the step the exercise stood at before the last action.
+void ColumnScreen::refresh(Step before)
+{
+    Label3->setText(model_.instruction());
+    for (int r : {Minuend, Subtrahend})
+        for (int c = 0; c < model_.columns(); ++c)
+            cell_[r][c]->setText(model_.cellText(r, c));
+    for (int c = 0; c < 2; ++c) {
+        if (!mark_[c])
+            continue;
+        mark_[c]->setVisible(model_.exchangeShown(c));
+        target_[c]->setVisible(model_.exchangeShown(c));
+        mark_[c]->setText(model_.exchangeSourceText(c));
+        target_[c]->setText(model_.exchangeTargetText(c));
+    }
+    Lris->setText(model_.resultText());
+    layOutLine();
+    for (int c = 0; c < model_.columns(); ++c) {
+        const bool open = model_.fieldOpen(c);
+        field_[c]->setEnabled(open);
+        if (open && model_.step() != before) {
+            field_[c]->clear();
+            field_[c]->setFocus();
+        }
+    }
+    if (model_.step() == Step::Solved && before != Step::Solved) {
+        rightAnswer();
+        BottoneAvanti->setEnabled(true);
+    }
+}
+
+void ColumnScreen::dropped(QLabel *source, QWidget *target)
+{
+    const Step before = model_.step();
+    bool accepted = false;
+    for (int r : {Minuend, Subtrahend})
+        for (int c = 0; c < model_.columns(); ++c)
+            if (source == line_[r][c])
+                for (int tr : {Minuend, Subtrahend})
+                    for (int tc = 0; tc < model_.columns(); ++tc)
+                        if (target == cell_[tr][tc])
+                            accepted = model_.dropDigit(r, c, tr, tc);
+    for (int m = 0; m < 2; ++m)
+        if (mark_[m] && source == mark_[m])
+            for (int t = 0; t < 2; ++t)
+                if (target_[t] && target == target_[t])
+                    accepted = model_.dropExchange(m, t);
+    if (accepted)
+        refresh(before);
+}
+
+void ColumnScreen::answer(int column)
+{
+    const Step before = model_.step();
+    switch (model_.enter(column, field_[column]->text())) {
+    case ColumnModel::Outcome::Ignored:
+        return;
+    case ColumnModel::Outcome::Wrong:
+        // The three-column screens beep for the units and the tens.
+        wrongAnswer(model_.columns() == 3 && column != Hundreds);
+        if (field_[column]->isEnabled())
+            field_[column]->setFocus();
+        return;
+    case ColumnModel::Outcome::Right:
+        refresh(before);
+        return;
+    }
+}
+
+bool ColumnScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyRelease) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat())
+            for (int c = 0; c < model_.columns(); ++c)
+                if (watched == field_[c])
+                    answer(c);
+    }
+    return ExerciseScreen::eventFilter(watched, event);
+}
+
+void registerColumnScreens()
+{
+    for (const auto &row : columnScreenRows())
+        registerScreen(row.name, [&row] { return new ColumnScreen(row); });
+}

@@ -1,0 +1,465 @@
+#include "column/column_screen.h"
+#include "column/label_drag.h"
+#include "fakes.h"
+#include "frame/look.h"
+#include "frame/navigation.h"
+#include "frame/state.h"
+#include "shell/shell.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+// The draw that makes Int(span * r) + low come out as `value`.
+double toGet(int value, int span, int low = 0) { return (value - low + 0.5) / span; }
+
+QPoint globalCentre(QWidget *w) { return w->mapToGlobal(w->rect().center()); }
+
+// Presses on `from`, moves in two steps and lets go over `to`, as the child does.
+void drag(QWidget *from, QWidget *to)
+{
+    const QPoint start = from->rect().center();
+    const QPoint end = from->mapFromGlobal(globalCentre(to));
+    QTest::mousePress(from, Qt::LeftButton, {}, start);
+    QTest::mouseMove(from, (start + end) / 2);
+    QTest::mouseMove(from, end);
+    QTest::mouseRelease(from, Qt::LeftButton, {}, end);
+}
+
+void type(QLineEdit *field, const QString &text)
+{
+    field->clear();
+    if (!text.isEmpty())
+        QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+QLabel *child(QWidget *screen, const char *name)
+{
+    return screen->findChild<QLabel *>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+class ColumnScreenTest : public QObject {
+    Q_OBJECT
+private:
+    Fakes fakes{};
+
+    ColumnScreen *open(const char *name)
+    {
+        auto *screen = qobject_cast<ColumnScreen *>(openScreen(QString::fromLatin1(name)));
+        if (screen && !QTest::qWaitForWindowExposed(screen))
+            return nullptr;
+        return screen;
+    }
+
+    // Drags every shown digit of a row into its own cell.
+    static void placeRow(ColumnScreen *s, int row)
+    {
+        for (int c = s->model().columns() - 1; c >= 0; --c)
+            if (!s->lineLabel(row, c)->text().isEmpty())
+                drag(s->lineLabel(row, c), s->cell(row, c));
+    }
+
+private slots:
+    void initTestCase() { registerAllScreens(); }
+    void init() { fakes = installFakes(); }
+    void cleanup() { closeAllScreens(); }
+
+    // 23 - 18 on Form24, from the first drag to "avanti", with the mouse and keys.
+    void twoDigitsWithTheExchange()
+    {
+        fakes.random->push({toGet(23, 79, 20), toGet(17, 23)});
+        ColumnScreen *s = open("Form24");
+        QVERIFY(s);
+        QCOMPARE(s->lineLabel(Minuend, Tens)->text(), QStringLiteral(" 2"));
+        QCOMPARE(s->lineLabel(Subtrahend, Units)->text(), QStringLiteral(" 8"));
+        QCOMPARE(s->Label3->text(), ColumnTexts::PrimoNumero);
+        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(s->exchangeMark(Units)->isHidden());
+        QCOMPARE(s->lineLabel(Minuend, Units)->cursor().shape(), Qt::BitmapCursor);
+
+        // The subtrahend waits for the minuend.
+        drag(s->lineLabel(Subtrahend, Units), s->cell(Subtrahend, Units));
+        QCOMPARE(s->cell(Subtrahend, Units)->text(), QString());
+
+        placeRow(s, Minuend);
+        QCOMPARE(s->cell(Minuend, Tens)->text(), QStringLiteral(" 2"));
+        QCOMPARE(s->cell(Minuend, Units)->text(), QStringLiteral(" 3"));
+        QCOMPARE(s->Label3->text(), ColumnTexts::SecondoNumero);
+        placeRow(s, Subtrahend);
+        QCOMPARE(s->cell(Subtrahend, Units)->text(), QStringLiteral(" 8"));
+        QCOMPARE(s->Label3->text(), ColumnTexts::CambioUnita);
+        QVERIFY(s->exchangeMark(Units)->isVisible());
+        QVERIFY(s->exchangeTarget(Units)->isVisible());
+        QVERIFY(!s->resultField(Units)->isEnabled());
+
+        drag(s->exchangeMark(Units), s->exchangeTarget(Units));
+        QCOMPARE(s->exchangeMark(Units)->text(), QStringLiteral("-1"));
+        QCOMPARE(s->exchangeTarget(Units)->text(), QStringLiteral("1"));
+        QCOMPARE(s->Label3->text(), ColumnTexts::Unita);
+        QVERIFY(s->resultField(Units)->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), s->resultField(Units));
+
+        // A wrong units digit: sad face, one wrong, the buzzer, the text stays.
+        type(s->resultField(Units), QStringLiteral("4"));
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
+        QVERIFY(s->ComandoIconaNo->isVisible());
+        QCOMPARE(fakes.sound->played.size(), 1);
+        QVERIFY(fakes.sound->played.first().endsWith(QStringLiteral("no.wav")));
+        QCOMPARE(fakes.sound->beeps, 0);
+        QCOMPARE(s->resultField(Units)->text(), QStringLiteral("4"));
+
+        type(s->resultField(Units), QStringLiteral("5"));
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral("0"));
+        QVERIFY(!s->resultField(Units)->isEnabled());
+        QVERIFY(s->resultField(Tens)->isEnabled());
+        QCOMPARE(s->Label3->text(), ColumnTexts::Decine);
+
+        // The tens answer 0 must be typed.
+        type(s->resultField(Tens), QString());
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
+        QVERIFY(!s->BottoneAvanti->isEnabled());
+        type(s->resultField(Tens), QStringLiteral("0"));
+        QCOMPARE(s->Lris->text(), QStringLiteral(" 5"));
+        QCOMPARE(s->Lris->x(), s->Label7->geometry().right() + 1);
+        QVERIFY(s->Lris->width() > 0);
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(shared().NumeroEsatti, 1);
+        QVERIFY(s->ComandoIconaSi->isVisible());
+        QVERIFY(s->BottoneAvanti->isEnabled());
+        QVERIFY(!s->resultField(Tens)->isEnabled());
+        // Enter again on the solved exercise counts nothing.
+        QTest::keyClick(s->resultField(Tens), Qt::Key_Return);
+        QCOMPARE(shared().NumeroEsatti, 1);
+
+        // "avanti": a fresh exercise on the same cyan, counts kept.
+        fakes.random->push({toGet(57, 79, 20), toGet(20, 57)});
+        QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QCOMPARE(s->lineLabel(Minuend, Units)->text(), QStringLiteral(" 7"));
+        QCOMPARE(s->Label3->text(), ColumnTexts::PrimoNumero);
+        QCOMPARE(s->cell(Minuend, Units)->text(), QString());
+        QVERIFY(s->exchangeMark(Units)->isHidden());
+        QCOMPARE(s->exchangeMark(Units)->text(), QString());
+        QCOMPARE(s->resultField(Units)->text(), QString());
+        QCOMPARE(s->Lris->text(), QString());
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(background(s->centralWidget()), bgr(0xFFFF00));
+    }
+
+    // 512 - 117 on Form37 with the sounds off: wrong units and tens digits
+    // beep, a wrong hundreds digit plays nothing; with sounds on it buzzes.
+    void threeDigitsWithBothExchanges()
+    {
+        shared().SuoniAttivi = 0;
+        fakes.random->push({toGet(512, 979, 20), toGet(116, 512)});
+        ColumnScreen *s = open("Form37");
+        QVERIFY(s);
+        shared().SuoniAttivi = 0;
+        placeRow(s, Minuend);
+        placeRow(s, Subtrahend);
+        QCOMPARE(s->cell(Subtrahend, Hundreds)->text(), QStringLiteral(" 1"));
+        QCOMPARE(s->Label3->text(), ColumnTexts::CambioUnita);
+        QVERIFY(s->exchangeMark(Tens)->isHidden());
+        drag(s->exchangeMark(Units), s->exchangeTarget(Units));
+
+        type(s->resultField(Units), QStringLiteral("15"));   // two characters: wrong
+        QCOMPARE(fakes.sound->beeps, 1);
+        type(s->resultField(Units), QStringLiteral("5"));
+        QCOMPARE(s->Label3->text(), ColumnTexts::CambioDecine);
+        QVERIFY(s->exchangeMark(Tens)->isVisible());
+        QVERIFY(!s->resultField(Tens)->isEnabled());
+        drag(s->exchangeMark(Tens), s->exchangeTarget(Tens));
+        QCOMPARE(s->exchangeMark(Tens)->text(), QStringLiteral("-1"));
+        QCOMPARE(s->exchangeTarget(Tens)->text(), QStringLiteral("1"));
+        QCOMPARE(s->Label3->text(), ColumnTexts::Decine);
+
+        type(s->resultField(Tens), QStringLiteral("8"));
+        QCOMPARE(fakes.sound->beeps, 2);
+        type(s->resultField(Tens), QStringLiteral("9"));
+        QCOMPARE(s->Label3->text(), ColumnTexts::Centinaia);
+
+        type(s->resultField(Hundreds), QStringLiteral("4"));
+        QCOMPARE(fakes.sound->beeps, 2);
+        QVERIFY(fakes.sound->played.isEmpty());
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 3"));
+        shared().SuoniAttivi = -1;
+        type(s->resultField(Hundreds), QStringLiteral("2"));
+        QCOMPARE(fakes.sound->played.size(), 1);
+        QVERIFY(fakes.sound->played.first().endsWith(QStringLiteral("no.wav")));
+
+        type(s->resultField(Hundreds), QStringLiteral("3"));
+        QCOMPARE(s->Lris->text(), QStringLiteral(" 395"));
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 4"));
+        QVERIFY(s->BottoneAvanti->isEnabled());
+    }
+
+    // While the button is down over a moving label the aeroplane shows and an
+    // outline follows; let go on nothing, nothing happens.
+    void dragShowsPointerAndOutline()
+    {
+        fakes.random->push({toGet(23, 79, 20), toGet(17, 23)});
+        ColumnScreen *s = open("Form24");
+        QVERIFY(s);
+        QLabel *source = s->lineLabel(Minuend, Units);
+        const QPoint start = source->rect().center();
+        QTest::mousePress(source, Qt::LeftButton, {}, start);
+        QVERIFY(!QApplication::overrideCursor());
+        QTest::mouseMove(source, start + QPoint(40, 200));
+        QVERIFY(s->drag()->dragging());
+        QVERIFY(QApplication::overrideCursor());
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BitmapCursor);
+        QFrame *outline = s->drag()->outline();
+        QVERIFY(outline->isVisible());
+        QCOMPARE(outline->size(), source->size());
+        const QPoint first = outline->pos();
+        QTest::mouseMove(source, start + QPoint(60, 230));
+        QCOMPARE(outline->pos(), first + QPoint(20, 30));
+        QTest::mouseRelease(source, Qt::LeftButton, {}, start + QPoint(60, 230));
+        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY(!outline->isVisible());
+        QVERIFY(!s->drag()->pressed());
+        QCOMPARE(s->model().digits().Cifre1, 2);
+        for (int r : {Minuend, Subtrahend})
+            for (int c : {Units, Tens})
+                QCOMPARE(s->cell(r, c)->text(), QString());
+    }
+
+    // Drops of the wrong digit, on the other row, on a filled cell, on
+    // nothing, and the exchange dragged twice: nothing is placed or counted twice.
+    void badDropsChangeNothing()
+    {
+        fakes.random->push({toGet(23, 79, 20), toGet(17, 23)});
+        ColumnScreen *s = open("Form24");
+        QVERIFY(s);
+        drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Tens));       // ' 3' is not ' 2'
+        drag(s->lineLabel(Minuend, Units), s->cell(Subtrahend, Units));   // other row
+        drag(s->lineLabel(Minuend, Units), s->Label3);                    // not a target
+        drag(s->lineLabel(Minuend, Units), s->BottoneAvanti);
+        QCOMPARE(s->model().digits().Cifre1, 2);
+        for (int r : {Minuend, Subtrahend})
+            for (int c : {Units, Tens})
+                QCOMPARE(s->cell(r, c)->text(), QString());
+
+        drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Units));
+        drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Units));      // no longer draggable
+        drag(s->lineLabel(Minuend, Tens), s->cell(Minuend, Units));       // filled
+        QCOMPARE(s->model().digits().Cifre1, 1);
+        drag(s->lineLabel(Minuend, Tens), s->cell(Minuend, Tens));
+        placeRow(s, Subtrahend);
+        // The mark on a cell, then a digit on the mark's target: refused.
+        drag(s->exchangeMark(Units), s->cell(Minuend, Units));
+        drag(s->lineLabel(Subtrahend, Units), s->exchangeTarget(Units));
+        QCOMPARE(s->exchangeTarget(Units)->text(), QString());
+        QCOMPARE(s->model().digits().u1, 3);
+        drag(s->exchangeMark(Units), s->exchangeTarget(Units));
+        drag(s->exchangeMark(Units), s->exchangeTarget(Units));
+        QCOMPARE(s->model().digits().u1, 13);
+        QCOMPARE(s->exchangeMark(Units)->text(), QStringLiteral("-1"));
+        QCOMPARE(shared().NumeroEsatti, 0);
+        QCOMPARE(shared().NumeroErrati, 0);
+    }
+
+    // A minuend such as 44: either ' 4' goes into either cell of its row.
+    void equalDigitsSwapCells()
+    {
+        fakes.random->push({toGet(44, 79, 20), toGet(20, 44)});
+        ColumnScreen *s = open("Form24");
+        QVERIFY(s);
+        drag(s->lineLabel(Minuend, Tens), s->cell(Minuend, Units));
+        QCOMPARE(s->cell(Minuend, Units)->text(), QStringLiteral(" 4"));
+        drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Tens));   // its cell is filled: retired
+        QCOMPARE(s->cell(Minuend, Tens)->text(), QString());
+        drag(s->lineLabel(Minuend, Tens), s->cell(Minuend, Tens));
+        QCOMPARE(s->cell(Minuend, Tens)->text(), QStringLiteral(" 4"));
+        QCOMPARE(s->Label3->text(), ColumnTexts::SecondoNumero);
+    }
+
+    // A one-digit minuend on Form23: the line closes up, the tens answer may
+    // be confirmed empty. No exchange marks exist on this screen.
+    void oneDigitLineClosesUp()
+    {
+        fakes.random->push({0.75, 0.5, 0.05, 0.5});   // 7 - 3
+        ColumnScreen *s = open("Form23");
+        QVERIFY(s);
+        QVERIFY(!child(s, "CambioUp"));
+        QCOMPARE(s->lineLabel(Minuend, Tens)->text(), QString());
+        QCOMPARE(s->lineLabel(Minuend, Tens)->width(), 0);
+        QCOMPARE(s->lineLabel(Minuend, Units)->x(), s->lineLabel(Minuend, Tens)->x());
+        QCOMPARE(s->lineLabel(Subtrahend, Units)->x(), s->Label6->geometry().right() + 1);
+        drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Units));
+        drag(s->lineLabel(Subtrahend, Units), s->cell(Subtrahend, Units));
+        QCOMPARE(s->Label3->text(), ColumnTexts::Unita);
+        QVERIFY(s->resultField(Units)->isEnabled());
+        type(s->resultField(Units), QStringLiteral("4"));
+        type(s->resultField(Tens), QString());
+        QCOMPARE(s->Lris->text(), QStringLiteral(" 4"));
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+    }
+
+    // Enter in a field that is not open yet, or a held key's repeats, count nothing.
+    void keysBeforeTheFieldOpens()
+    {
+        fakes.random->push({toGet(305, 979, 20), toGet(106, 305)});
+        ColumnScreen *s = open("Form34");
+        QVERIFY(s);
+        QCOMPARE(s->lineLabel(Minuend, Tens)->text(), QStringLiteral(" 0"));
+        for (int c : {Units, Tens, Hundreds}) {
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            QApplication::sendEvent(s->resultField(c), &release);
+        }
+        placeRow(s, Minuend);
+        placeRow(s, Subtrahend);
+        QKeyEvent early(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QApplication::sendEvent(s->resultField(Units), &early);   // still the exchange step
+        drag(s->exchangeMark(Units), s->exchangeTarget(Units));
+        s->resultField(Units)->setText(QStringLiteral("7"));
+        QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+        QApplication::sendEvent(s->resultField(Units), &repeat);
+        QCOMPARE(shared().NumeroErrati, 0);
+        QCOMPARE(fakes.sound->beeps, 0);
+        type(s->resultField(Units), QStringLiteral("8"));
+        QCOMPARE(s->Label3->text(), ColumnTexts::CambioDecine);
+        drag(s->exchangeMark(Tens), s->exchangeTarget(Tens));
+        type(s->resultField(Tens), QString());   // da1 is 10 after the exchange: ignored
+        QCOMPARE(shared().NumeroErrati, 0);
+        type(s->resultField(Tens), QStringLiteral("9"));
+        type(s->resultField(Hundreds), QStringLiteral("1"));
+        QCOMPARE(s->Lris->text(), QStringLiteral(" 198"));
+    }
+
+    // Moves and the release may reach the widget under the mouse instead of
+    // the grabbing label: the drop still lands.
+    void releaseSentToTheTarget()
+    {
+        fakes.random->push({toGet(23, 79, 20), toGet(17, 23)});
+        ColumnScreen *s = open("Form24");
+        QVERIFY(s);
+        QLabel *source = s->lineLabel(Minuend, Units);
+        QLabel *target = s->cell(Minuend, Units);
+        QTest::mousePress(source, Qt::LeftButton, {}, source->rect().center());
+        const QPoint local = target->rect().center();
+        const QPoint global = target->mapToGlobal(local);
+        QMouseEvent move(QEvent::MouseMove, local, global, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &move);
+        QVERIFY(s->drag()->dragging());
+        QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(target, &release);
+        QCOMPARE(target->text(), QStringLiteral(" 3"));
+        QVERIFY(!QApplication::overrideCursor());
+        // The real release, reaching the label afterwards, changes nothing.
+        QTest::mouseRelease(source, Qt::LeftButton, {}, source->mapFromGlobal(global));
+        QCOMPARE(s->model().digits().Cifre1, 1);
+    }
+
+    // "Esci" in the middle of a drag: the screen goes, the pointer comes back.
+    void leavingInTheMiddleOfADrag()
+    {
+        fakes.random->push({toGet(23, 79, 20), toGet(17, 23)});
+        ColumnScreen *s = open("Form24");
+        QVERIFY(s);
+        QPointer<ColumnScreen> alive(s);
+        QLabel *source = s->lineLabel(Minuend, Units);
+        QTest::mousePress(source, Qt::LeftButton, {}, source->rect().center());
+        QTest::mouseMove(source, source->rect().center() + QPoint(30, 150));
+        QVERIFY(QApplication::overrideCursor());
+        fakes.messages->answers.push_back(MessageBoxes::Answer::Yes);
+        s->MenuEsci->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!alive);
+        QVERIFY(!QApplication::overrideCursor());
+        QWidget *menu = onlyScreen();
+        QVERIFY(menu);
+        QCOMPARE(menu->objectName(), QStringLiteral("FormMenuNumeri"));
+        // A late release over the catalogue does nothing.
+        QTest::mouseRelease(menu, Qt::LeftButton, {}, menu->rect().center());
+        QCOMPARE(onlyScreen(), menu);
+    }
+
+    // Answering No to the question keeps the exercise as it stood.
+    void stayingKeepsTheExercise()
+    {
+        fakes.random->push({toGet(23, 79, 20), toGet(17, 23)});
+        ColumnScreen *s = open("Form24");
+        QVERIFY(s);
+        placeRow(s, Minuend);
+        const int draws = fakes.random->draws;
+        fakes.messages->answers.push_back(MessageBoxes::Answer::No);
+        s->MenuEsci->trigger();
+        QCOMPARE(fakes.messages->shown.last().text, QStringLiteral("Vuoi tornare al menù?"));
+        s->activateWindow();
+        QApplication::processEvents();
+        QCOMPARE(fakes.random->draws, draws);
+        QCOMPARE(s->Label3->text(), ColumnTexts::SecondoNumero);
+        QCOMPARE(s->cell(Minuend, Units)->text(), QStringLiteral(" 3"));
+    }
+
+    // The catalogue's buttons under "in colonna" open the column screens.
+    void openedFromTheCatalogue_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("senza cambio") << "Command14" << "Form23";
+        QTest::newRow("con il cambio") << "Command24" << "Form24a";
+        QTest::newRow("due cambi") << "Command32" << "Form37";
+    }
+    void openedFromTheCatalogue()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, screen);
+        QWidget *menu = openScreen(QStringLiteral("FormMenuNumeri"));
+        QVERIFY(menu);
+        auto *b = menu->findChild<QAbstractButton *>(button);
+        QVERIFY(b);
+        QVERIFY(b->isEnabled());
+        b->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QWidget *now = onlyScreen();
+        QVERIFY(now);
+        QCOMPARE(now->objectName(), screen);
+        QVERIFY(qobject_cast<ColumnScreen *>(now));
+    }
+
+    // Every screen of the family opens from its name, fits its controls, and
+    // its first exercise can be placed and offers the right next step.
+    void everyScreenStarts_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const auto &row : columnScreenRows())
+            QTest::newRow(qPrintable(row.name)) << row.name;
+    }
+    void everyScreenStarts()
+    {
+        QFETCH(QString, name);
+        auto *s = qobject_cast<ColumnScreen *>(openScreen(name));
+        QVERIFY(s);
+        QVERIFY(QTest::qWaitForWindowExposed(s));
+        const QRect area = s->centralWidget()->rect();
+        for (QWidget *w : s->centralWidget()->findChildren<QWidget *>())
+            QVERIFY2(area.contains(w->geometry()), qPrintable(w->objectName()));
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral("0"));
+        placeRow(s, Minuend);
+        placeRow(s, Subtrahend);
+        const auto step = s->model().step();
+        if (step == ColumnModel::Step::UnitsExchange)
+            QVERIFY(s->exchangeMark(Units)->isVisible());
+        else
+            QCOMPARE(step, ColumnModel::Step::Units);
+        QCOMPARE(s->resultField(Units)->maxLength(), s->model().columns() == 3 ? 2 : 1);
+    }
+};
+
+QTEST_MAIN(ColumnScreenTest)
+#include "test_column_screen.moc"
