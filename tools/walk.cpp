@@ -1,8 +1,7 @@
-// Walks splash -> menu -> numbers catalogue -> every drill -> back, many times
+// Walks splash -> menu -> numbers catalogue -> every screen it opens -> back, many times
 // over, and prints the resident memory after each round, to show that screens
 // are destroyed when they are left. Usage: tolvena-walk [ROUNDS]
 
-#include "drills/typed_drill.h"
 #include "frame/exercise_screen.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
@@ -64,8 +63,7 @@ int main(int argc, char **argv)
     Services s;
     s.messages = std::make_unique<AnswerYes>();
     installServices(std::move(s));
-    if (argc > 2)
-        QPixmapCache::setCacheLimit(atoi(argv[2]));
+    QPixmapCache::setCacheLimit(argc > 2 ? atoi(argv[2]) : 2048);   // as the program does
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 50;
     for (int round = 1; round <= rounds; ++round) {
         openScreen(QStringLiteral("FormAvvio"));
@@ -74,17 +72,18 @@ int main(int argc, char **argv)
         settle();
         current(QStringLiteral("FormMenu"))->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
         settle();
-        for (const TypedDrillRow &row : typedDrillRows()) {
-            QWidget *numbers = current(QStringLiteral("FormMenuNumeri"));
-            for (const CatalogueEntry &e : numbersCatalogue().entries)
-                if (e.target == row.name)
-                    numbers->findChild<QPushButton *>(e.name)->click();
+        // Every screen the numbers catalogue opens, and back.
+        for (const CatalogueEntry &e : numbersCatalogue().entries) {
+            if (e.heading || e.target == QLatin1String("FormMenu") || !screenExists(e.target))
+                continue;
+            current(QStringLiteral("FormMenuNumeri"))->findChild<QPushButton *>(e.name)->click();
             settle();
-            auto *drill = qobject_cast<ExerciseScreen *>(current(row.name));
-            auto *field = drill->findChild<QLineEdit *>(QStringLiteral("Text1"));
-            QTest::keyClicks(field, QStringLiteral("12"));
-            QTest::keyClick(field, Qt::Key_Return);
-            drill->MenuEsci->trigger();
+            auto *screen = qobject_cast<ExerciseScreen *>(current(e.target));
+            if (auto *field = screen->findChild<QLineEdit *>(QStringLiteral("Text1"))) {
+                QTest::keyClicks(field, QStringLiteral("12"));
+                QTest::keyClick(field, Qt::Key_Return);
+            }
+            screen->MenuEsci->trigger();
             settle();
         }
         current(QStringLiteral("FormMenuNumeri"))->close();
