@@ -30,14 +30,8 @@ CatalogueEntry button(const QString &name, const QString &caption, int left, int
 CatalogueEntry heading(const QString &name, const QString &caption, int left, int top, int width,
                        int height, int index = -1)
 {
-    CatalogueEntry e;
+    CatalogueEntry e = button(name, caption, left, top, QString(), 0, width, height);
     e.heading = true;
-    e.name = name;
-    e.caption = caption;
-    e.left = left;
-    e.top = top;
-    e.width = width;
-    e.height = height;
     e.index = index;
     return e;
 }
