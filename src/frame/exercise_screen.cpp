@@ -162,13 +162,9 @@ void ExerciseScreen::onEsci()
 
 void ExerciseScreen::fitToControls()
 {
-    // Many designs place controls beyond their client area: the window is made
-    // large enough for the design area and for every control shown.
-    QRect extent(QPoint(0, 0), QSize(px(design_.clientArea.width()), px(design_.clientArea.height())));
-    for (QWidget *child : area_->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
-        if (!child->isHidden() || child == ComandoIconaNo)
-            extent = extent.united(child->geometry());
-    area_->setFixedSize(extent.right() + 1 + 4, extent.bottom() + 1 + 4);
+    // Many designs place controls beyond their client area: the window is
+    // made large enough for every control shown.
+    fitClientArea(area_, design_.clientArea.width(), design_.clientArea.height());
     adjustSize();
 }
 

@@ -112,7 +112,11 @@ public:
             return true;
         lock_ = std::make_unique<QLockFile>(path_);
         lock_->setStaleLockTime(0);
-        return lock_->tryLock(0);
+        if (lock_->tryLock(0))
+            return true;
+        // Only a lock held by a running copy refuses the start; a folder where
+        // no lock can be written must not keep the program from running.
+        return lock_->error() != QLockFile::LockFailedError;
     }
 
 private:

@@ -3,7 +3,9 @@
 #include "frame/look.h"
 #include "frame/twips.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -95,4 +97,20 @@ QPushButton *makeButton(QWidget *parent, const QString &objectName, const QStrin
     b->setGeometry(twipsRect(left, top, width, height));
     b->setAutoDefault(false);
     return b;
+}
+
+void fitClientArea(QWidget *area, int designWidth, int designHeight)
+{
+    QSize size(px(designWidth), px(designHeight));
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        // Room for the window frame and the menu bar on a small display.
+        const QSize room = screen->availableGeometry().size() - QSize(8, 48);
+        size = size.boundedTo(room);
+    }
+    QRect extent(QPoint(0, 0), size);
+    for (QWidget *child : area->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (!child->isHidden())
+            extent = extent.united(child->geometry());
+    const int margin = extent.size() == size ? 0 : 4;
+    area->setFixedSize(extent.right() + 1 + margin, extent.bottom() + 1 + margin);
 }

@@ -25,3 +25,8 @@ QToolButton *makePictureButton(QWidget *parent, const QString &objectName,
 QPushButton *makeButton(QWidget *parent, const QString &objectName, const QString &text,
                         int left, int top, int width, int height,
                         const QString &family, double points);
+
+class QSize;
+// Sizes a screen's client area: the design area (twips), unless the display
+// is smaller, and never less than what its shown controls need.
+void fitClientArea(QWidget *area, int designWidth, int designHeight);

@@ -155,7 +155,6 @@ CatalogueScreen::CatalogueScreen(const CatalogueDesign &design, QWidget *parent)
     setObjectName(design.name);
     setWindowTitle(ProgramTitle);
     setWindowIcon(picture(QStringLiteral("app")));
-    setFixedSize(px(design.clientArea.width()), px(design.clientArea.height()));
 
     const QCursor arrow = pointer(QStringLiteral("arrow_big"));
     QWidget *first = nullptr;
@@ -181,6 +180,7 @@ CatalogueScreen::CatalogueScreen(const CatalogueDesign &design, QWidget *parent)
     }
     if (first)
         first->setFocus();
+    fitClientArea(this, design.clientArea.width(), design.clientArea.height());
 
     // Loading: a new colour at every visit, nothing else.
     setBackground(this, ColoreCasuale());

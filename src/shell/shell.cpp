@@ -13,13 +13,6 @@
 #include <QPushButton>
 #include <QToolButton>
 
-namespace {
-void setClientArea(QWidget *w, int width, int height)
-{
-    w->setFixedSize(px(width), px(height));
-}
-} // namespace
-
 bool Main()
 {
     if (!services().instance->acquire()) {
@@ -48,7 +41,6 @@ FormAvvio::FormAvvio(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("FormAvvio"));
     setWindowTitle(QStringLiteral("Tolvena"));
     setWindowIcon(picture(QStringLiteral("fish")));
-    setClientArea(this, 14400, 10275);
     setBackground(this, bgr(0xFFFF00));
 
     auto *title = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Esercitazioni matematiche"),
@@ -67,6 +59,7 @@ FormAvvio::FormAvvio(QWidget *parent) : QWidget(parent)
     BottoneAvvio->setCursor(pointer(QStringLiteral("fish")));
     connect(BottoneAvvio, &QToolButton::clicked, this,
             [this] { openScreen(QStringLiteral("FormMenu"), this); });
+    fitClientArea(this, 14400, 10275);
     load();
 }
 
@@ -98,7 +91,6 @@ FormMenu::FormMenu(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("FormMenu"));
     setWindowTitle(ProgramTitle);
     setWindowIcon(picture(QStringLiteral("app")));
-    setClientArea(this, 14145, 10005);
 
     Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("esercizi con aiuto grafico"),
                           1920, 600, 6735, 1215, QStringLiteral("MS Sans Serif"), 24);
@@ -120,6 +112,7 @@ FormMenu::FormMenu(QWidget *parent) : QWidget(parent)
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Check1);
     BottoneEsci->setFocus();
+    fitClientArea(this, 14145, 10005);
 
     connect(Command1, &QPushButton::clicked, this,
             [this] { openScreen(QStringLiteral("FormMenuGrafici"), this); });

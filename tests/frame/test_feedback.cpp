@@ -118,6 +118,10 @@ private slots:
         stale.close();
         auto third = lockFileInstance(path);
         QVERIFY(third->acquire());
+
+        // Nowhere to write the lock: the program still starts.
+        auto nowhere = lockFileInstance(dir.filePath("missing/folder/lock"));
+        QVERIFY(nowhere->acquire());
     }
 };
 
