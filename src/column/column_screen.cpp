@@ -152,15 +152,30 @@ FrameDesign columnFrame(const ColumnScreenRow &row)
 const std::uint32_t columnColour[3] = {0xFF0000, 0x0000FF, 0x00FFFF};
 const QColor digitColour[3] = {Qt::white, Qt::white, Qt::black};
 
-void paint(QWidget *w, const QColor &back, const QColor &fore, QPalette::ColorRole backRole)
+// The text colour of a cell or a field, in every state.
+void writeIn(QWidget *w, const QColor &fore)
 {
     QPalette pal = w->palette();
-    pal.setColor(backRole, back);
     for (auto role : {QPalette::WindowText, QPalette::Text})
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
             pal.setColor(group, role, fore);
     w->setPalette(pal);
-    w->setAutoFillBackground(true);
+}
+
+// A label's colour is painted under it; a field paints its own base, so its
+// colour goes in the field's palette.
+void colourLabel(QLabel *l, const QColor &back, const QColor &fore)
+{
+    setBackground(l, back);
+    writeIn(l, fore);
+}
+
+void colourField(QLineEdit *field, const QColor &back, const QColor &fore)
+{
+    writeIn(field, fore);
+    QPalette pal = field->palette();
+    pal.setColor(QPalette::Base, back);
+    field->setPalette(pal);
 }
 
 QLabel *boxed(QLabel *l)
@@ -234,7 +249,7 @@ ColumnScreen::ColumnScreen(const ColumnScreenRow &row, QWidget *parent)
             const QRect &b = l.cell[r][c];
             cell_[r][c] = boxed(makeLabel(area(), QStringLiteral("E%1%2").arg(suffix).arg(r + 1),
                                           QString(), b.x(), b.y(), b.width(), b.height(), arial, 36));
-            paint(cell_[r][c], bgr(columnColour[c]), digitColour[c], QPalette::Window);
+            colourLabel(cell_[r][c], bgr(columnColour[c]), digitColour[c]);
             drag_->addTarget(cell_[r][c]);
             QLabel *source = line_[r][c];
             source->setCursor(pointer(QStringLiteral("plane")));
@@ -246,7 +261,7 @@ ColumnScreen::ColumnScreen(const ColumnScreenRow &row, QWidget *parent)
         field->setMaxLength(l.fieldLength);
         field->setAlignment(Qt::AlignCenter);
         place(field, l.field[c].x(), l.field[c].y(), l.field[c].width(), l.field[c].height());
-        paint(field, bgr(columnColour[c]), digitColour[c], QPalette::Base);
+        colourField(field, bgr(columnColour[c]), digitColour[c]);
         field->setEnabled(false);
         field->installEventFilter(this);
         field_[c] = field;
@@ -265,7 +280,7 @@ ColumnScreen::ColumnScreen(const ColumnScreenRow &row, QWidget *parent)
             target_[c] = boxed(makeLabel(area(), QLatin1String(names[c][1]), QString(), t.x(),
                                          t.y(), t.width(), t.height(), sansSerif, 13.5));
             for (QLabel *w : {mark_[c], target_[c]}) {
-                paint(w, bgr(colours[c]), Qt::black, QPalette::Window);
+                colourLabel(w, bgr(colours[c]), Qt::black);
                 w->hide();
             }
             mark_[c]->setCursor(pointer(QStringLiteral("plane")));

@@ -4,6 +4,7 @@
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/state.h"
+#include "frame/twips.h"
 #include "shell/shell.h"
 
 #include <QAbstractButton>
@@ -404,6 +405,81 @@ private slots:
         QCOMPARE(fakes.random->draws, draws);
         QCOMPARE(s->Label3->text(), ColumnTexts::SecondoNumero);
         QCOMPARE(s->cell(Minuend, Units)->text(), QStringLiteral(" 3"));
+    }
+
+    // Where the column screens stand and how they look: column colours for
+    // cells and fields alike, the exchange marks' colours, the fonts, and a
+    // few places of each design.
+    void designsLook_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("tensCell");        // Eda1
+        QTest::addColumn<QRect>("unitsField");      // Eur
+        QTest::addColumn<QRect>("label3");
+        QTest::addColumn<double>("label3Points");
+        QTest::addColumn<double>("headingPoints");
+        QTest::newRow("Form23") << "Form23" << QRect(4170, 3600, 1000, 1000)
+                                << QRect(5610, 6120, 1000, 1000) << QRect(450, 480, 5055, 855)
+                                << 12.0 << 9.75;
+        QTest::newRow("Form24a") << "Form24a" << QRect(3690, 3240, 1005, 1005)
+                                 << QRect(5490, 5760, 1000, 1000) << QRect(330, 120, 5055, 855)
+                                 << 12.0 << 9.75;
+        QTest::newRow("Form33") << "Form33" << QRect(3240, 2880, 1095, 1095)
+                                << QRect(4680, 5760, 1095, 1095) << QRect(240, 120, 7215, 735)
+                                << 14.25 << 12.0;
+        QTest::newRow("Form36") << "Form36" << QRect(3120, 3000, 1095, 1095)
+                                << QRect(4800, 5880, 1095, 1095) << QRect(360, 240, 7215, 735)
+                                << 14.25 << 12.0;
+    }
+    void designsLook()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, tensCell);
+        QFETCH(QRect, unitsField);
+        QFETCH(QRect, label3);
+        QFETCH(double, label3Points);
+        QFETCH(double, headingPoints);
+        auto *s = qobject_cast<ColumnScreen *>(openScreen(name));
+        QVERIFY(s);
+        auto twips = [](const QRect &r) { return twipsRect(r.x(), r.y(), r.width(), r.height()); };
+        QCOMPARE(s->cell(Minuend, Tens)->geometry(), twips(tensCell));
+        QCOMPARE(s->resultField(Units)->geometry(), twips(unitsField));
+        QCOMPARE(s->Label3->geometry(), twips(label3));
+        QCOMPARE(s->Label3->font(), designFont(QStringLiteral("Arial"), label3Points));
+        QCOMPARE(background(s->Label3), QColor(Qt::white));
+        QCOMPARE(s->Label3->alignment(), Qt::AlignCenter);
+        QCOMPARE(child(s, "Intestazione_da")->font(), designFont(QStringLiteral("Arial"), headingPoints));
+        QCOMPARE(s->lineLabel(Minuend, Units)->font(), designFont(QStringLiteral("Arial"), 48));
+
+        const int columns = s->model().columns();
+        const QColor colour[3] = {bgr(0xFF0000), bgr(0x0000FF), bgr(0x00FFFF)};
+        for (int c = 0; c < columns; ++c) {
+            for (int r : {Minuend, Subtrahend}) {
+                QCOMPARE(background(s->cell(r, c)), colour[c]);
+                QCOMPARE(s->cell(r, c)->font(), designFont(QStringLiteral("Arial"), 36));
+                QCOMPARE(s->cell(r, c)->alignment(), Qt::AlignCenter);
+            }
+            QLineEdit *field = s->resultField(c);
+            QCOMPARE(field->palette().color(QPalette::Disabled, QPalette::Base), colour[c]);
+            QCOMPARE(field->palette().color(QPalette::Active, QPalette::Base), colour[c]);
+            QCOMPARE(field->font(), designFont(QStringLiteral("Arial"), 36));
+            QCOMPARE(field->alignment(), Qt::AlignCenter);
+            QCOMPARE(field->maxLength(), columns == 3 ? 2 : 1);
+        }
+        if (s->model().rule().exchanges) {
+            QCOMPARE(background(s->exchangeMark(Units)), bgr(0xFF00FF));
+            QCOMPARE(background(s->exchangeTarget(Units)), bgr(0xFF00FF));
+            QCOMPARE(s->exchangeMark(Units)->font(), designFont(QStringLiteral("MS Sans Serif"), 13.5));
+            if (columns == 3) {
+                QCOMPARE(background(s->exchangeMark(Tens)), bgr(0xFF80FF));
+                QCOMPARE(background(s->exchangeTarget(Tens)), bgr(0xFF80FF));
+                QCOMPARE(s->exchangeTarget(Tens)->geometry(), twips(QRect(2760, 3000, 375, 615)));
+                QCOMPARE(s->exchangeMark(Tens)->geometry(), twips(QRect(1440, 2400, 375, 615)));
+            } else {
+                QCOMPARE(s->exchangeMark(Units)->geometry(), twips(QRect(3720, 2640, 375, 615)));
+            }
+        }
+        QCOMPARE(background(s->centralWidget()), bgr(0xFFFF00));
     }
 
     // The catalogue's buttons under "in colonna" open the column screens.
