@@ -146,6 +146,13 @@ void PossibleScreen::showPanel()
     CorniceNumeroMassimo->setGeometry(area()->rect());
     CorniceNumeroMassimo->raise();
     CorniceNumeroMassimo->show();
+    // The keyboard goes to the panel too: an answer button hidden under it
+    // must not take a Space or an Enter.
+    QRadioButton *focus = OpzioneNumeroMassimo[0];
+    for (QRadioButton *o : OpzioneNumeroMassimo)
+        if (o->isChecked())
+            focus = o;
+    focus->setFocus();
 }
 
 void PossibleScreen::chooseMaximum(int index)

@@ -172,8 +172,11 @@ private slots:
         QTest::mouseClick(s->Comando[1], Qt::LeftButton);   // answered, "avanti" enabled
         QVERIFY(s->CorniceNumeroMassimo->isHidden());
 
+        s->BottoneAvanti->setFocus();
         s->MenuNumeroMassimo->trigger();
         QVERIFY(s->CorniceNumeroMassimo->isVisible());
+        // The keyboard cannot reach "avanti" or the answer buttons hidden under the panel.
+        QCOMPARE(s->focusWidget(), static_cast<QWidget *>(s->OpzioneNumeroMassimo[0]));
         QCOMPARE(s->CorniceNumeroMassimo->geometry(), s->centralWidget()->rect());
         QVERIFY(s->OpzioneNumeroMassimo[0]->isChecked());
         QStringList captions;
