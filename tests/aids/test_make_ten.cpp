@@ -230,6 +230,10 @@ private slots:
             QCOMPARE(ten->Bottone[i]->property("index").toInt(), i);
             QCOMPARE(ten->Bottone[i]->font().pixelSize(), pointsToPixels(20.25));
         }
+        // The widest equations fit their label.
+        for (const char *text : {"   0 +   10 = 10 ", "   10 +   0 = 10 "})
+            QVERIFY2(QFontMetrics(ten->EtNumero->font()).horizontalAdvance(QString::fromLatin1(text))
+                         <= ten->EtNumero->contentsRect().width(), text);
         closeAllScreens();
 
         MakeTenScreen *twenty = fromCatalogue(QStringLiteral("Command9"));
@@ -245,6 +249,9 @@ private slots:
         QCOMPARE(twenty->Bottone[10]->geometry(), twipsRect(1455 + 960 * 9, 3915, 800, 645));
         QCOMPARE(twenty->Bottone[11]->geometry(), twipsRect(1455, 4650, 800, 645));
         QCOMPARE(twenty->Bottone[20]->geometry(), twipsRect(1455 + 960 * 9, 4650, 800, 645));
+        for (const char *text : {"   10 +   10 = 20 ", "   20 + ___ = 20 "})
+            QVERIFY2(QFontMetrics(twenty->EtNumero->font()).horizontalAdvance(QString::fromLatin1(text))
+                         <= twenty->EtNumero->contentsRect().width(), text);
     }
 
     // Clicks, "avanti" and the menus in any order leave the screen waiting
