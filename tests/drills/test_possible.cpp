@@ -177,6 +177,15 @@ private slots:
         QVERIFY(s->CorniceNumeroMassimo->isVisible());
         // The keyboard cannot reach "avanti" or the answer buttons hidden under the panel.
         QCOMPARE(s->focusWidget(), static_cast<QWidget *>(s->OpzioneNumeroMassimo[0]));
+        // Tab and Backtab stay among the options.
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(s->focusWidget(), Qt::Key_Tab);
+            QVERIFY(s->CorniceNumeroMassimo->isAncestorOf(s->focusWidget()));
+        }
+        QTest::keyClick(s->focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(s->focusWidget(), static_cast<QWidget *>(s->OpzioneNumeroMassimo[0]));
+        QVERIFY(s->CorniceNumeroMassimo->isVisible());
+        QCOMPARE(shared().NumeroMassimo, 20);
         QCOMPARE(s->CorniceNumeroMassimo->geometry(), s->centralWidget()->rect());
         QVERIFY(s->OpzioneNumeroMassimo[0]->isChecked());
         QStringList captions;
