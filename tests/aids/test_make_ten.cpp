@@ -122,6 +122,8 @@ private slots:
         }
         QVERIFY(s->BottoneAvanti->isVisible());
         QVERIFY(s->BottoneAvanti->isEnabled());
+        // These screens go on with the generator seeded at start-up.
+        QCOMPARE(fakes.random->reseeds, 0);
 
         // The window shows the whole row of buttons and the counters.
         const QRect client = s->centralWidget()->rect();
