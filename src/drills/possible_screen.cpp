@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -85,6 +86,7 @@ PossibleScreen::PossibleScreen(QWidget *parent) : ExerciseScreen(possibleFrame()
         place(o, 3480, tops[i], widths[i], 375);
         // An option already chosen still takes effect when clicked again.
         connect(o, &QRadioButton::clicked, this, [this, i] { chooseMaximum(i); });
+        o->installEventFilter(this);
         OpzioneNumeroMassimo[i] = o;
     }
 
@@ -146,6 +148,13 @@ void PossibleScreen::showPanel()
     CorniceNumeroMassimo->setGeometry(area()->rect());
     CorniceNumeroMassimo->raise();
     CorniceNumeroMassimo->show();
+    // The keyboard goes to the panel too: an answer button hidden under it
+    // must not take a Space or an Enter.
+    QRadioButton *focus = OpzioneNumeroMassimo[0];
+    for (QRadioButton *o : OpzioneNumeroMassimo)
+        if (o->isChecked())
+            focus = o;
+    focus->setFocus();
 }
 
 void PossibleScreen::chooseMaximum(int index)
@@ -153,6 +162,24 @@ void PossibleScreen::chooseMaximum(int index)
     shared().NumeroMassimo = static_cast<std::int16_t>(possibleMaxima[index]);
     GeneraEsercizio();
     CorniceNumeroMassimo->hide();
+}
+
+bool PossibleScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    // Tab stays among the options while the panel covers the screen, so that
+    // it cannot land on a control hidden under it.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+            for (int i = 0; i < 4; ++i)
+                if (watched == OpzioneNumeroMassimo[i]) {
+                    const int step = key == Qt::Key_Tab ? 1 : 3;
+                    OpzioneNumeroMassimo[(i + step) % 4]->setFocus(Qt::TabFocusReason);
+                    return true;
+                }
+        }
+    }
+    return ExerciseScreen::eventFilter(watched, event);
 }
 
 void registerPossibleDrill()

@@ -31,6 +31,7 @@ public:
 
 protected:
     void onAvanti() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void press(int index);

@@ -2,7 +2,9 @@
 #include "aids/make_ten_screen.h"
 #include "fakes.h"
 #include "frame/navigation.h"
+#include "frame/numbers.h"
 #include "frame/state.h"
+#include "frame/twips.h"
 #include "shell/shell.h"
 
 #include <QAction>
@@ -10,6 +12,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+
+#include <random>
 
 class MakeTenTest : public QObject {
     Q_OBJECT
@@ -118,6 +122,8 @@ private slots:
         }
         QVERIFY(s->BottoneAvanti->isVisible());
         QVERIFY(s->BottoneAvanti->isEnabled());
+        // These screens go on with the generator seeded at start-up.
+        QCOMPARE(fakes.random->reseeds, 0);
 
         // The window shows the whole row of buttons and the counters.
         const QRect client = s->centralWidget()->rect();
@@ -207,6 +213,115 @@ private slots:
         QTest::mouseClick(s->Bottone[8], Qt::LeftButton);
         QCOMPARE(s->EtNumero->text(), QStringLiteral("   12 +   8 = 20 "));
         QVERIFY(s->BottoneAvanti->isEnabled());
+    }
+    void layoutOfBothScreens()
+    {
+        MakeTenScreen *ten = fromCatalogue(QStringLiteral("Command12"));
+        QVERIFY(ten);
+        QCOMPARE(ten->EtNumero->geometry(), twipsRect(1560, 2040, 5655, 975));
+        QCOMPARE(ten->EtNumero->font().pixelSize(), pointsToPixels(39.75));
+        QCOMPARE(ten->BottoneAvanti->geometry(), twipsRect(8790, 6480, 1935, 975));
+        QCOMPARE(ten->ComandoIconaSi->geometry(), twipsRect(8970, 360, 1095, 975));
+        QCOMPARE(ten->ComandoIconaNo->geometry(), twipsRect(8910, 390, 1095, 975));
+        QCOMPARE(ten->EtichettaEsatti->geometry(), twipsRect(9510, 1410, 975, 615));
+        QCOMPARE(ten->EtichettaErrati->geometry(), twipsRect(9510, 1935, 855, 615));
+        const int lefts[11] = {480, 1440, 2400, 3360, 4320, 5280, 6270, 7200, 8160, 9120, 10110};
+        for (int i = 0; i <= 10; ++i) {
+            QCOMPARE(ten->Bottone[i]->geometry(), twipsRect(lefts[i], 4710, 765, 765));
+            QCOMPARE(ten->Bottone[i]->objectName(), QStringLiteral("Bottone"));
+            QCOMPARE(ten->Bottone[i]->property("index").toInt(), i);
+            QCOMPARE(ten->Bottone[i]->font().pixelSize(), pointsToPixels(20.25));
+        }
+        // The widest equations fit their label.
+        for (const char *text : {"   0 +   10 = 10 ", "   10 +   0 = 10 "})
+            QVERIFY2(QFontMetrics(ten->EtNumero->font()).horizontalAdvance(QString::fromLatin1(text))
+                         <= ten->EtNumero->contentsRect().width(), text);
+        closeAllScreens();
+
+        MakeTenScreen *twenty = fromCatalogue(QStringLiteral("Command9"));
+        QVERIFY(twenty);
+        QCOMPARE(twenty->EtNumero->geometry(), twipsRect(1440, 1080, 6375, 975));
+        QCOMPARE(twenty->BottoneAvanti->geometry(), twipsRect(9015, 6360, 1935, 975));
+        QCOMPARE(twenty->ComandoIconaSi->geometry(), twipsRect(9195, 240, 1095, 975));
+        QCOMPARE(twenty->ComandoIconaNo->geometry(), twipsRect(9135, 270, 1095, 975));
+        QCOMPARE(twenty->EtichettaEsatti->geometry(), twipsRect(9735, 1290, 975, 615));
+        QCOMPARE(twenty->EtichettaErrati->geometry(), twipsRect(9735, 1815, 855, 615));
+        QCOMPARE(twenty->Bottone[0]->geometry(), twipsRect(480, 3915, 800, 645));
+        QCOMPARE(twenty->Bottone[1]->geometry(), twipsRect(1455, 3915, 800, 645));
+        QCOMPARE(twenty->Bottone[10]->geometry(), twipsRect(1455 + 960 * 9, 3915, 800, 645));
+        QCOMPARE(twenty->Bottone[11]->geometry(), twipsRect(1455, 4650, 800, 645));
+        QCOMPARE(twenty->Bottone[20]->geometry(), twipsRect(1455 + 960 * 9, 4650, 800, 645));
+        for (const char *text : {"   10 +   10 = 20 ", "   20 + ___ = 20 "})
+            QVERIFY2(QFontMetrics(twenty->EtNumero->font()).horizontalAdvance(QString::fromLatin1(text))
+                         <= twenty->EtNumero->contentsRect().width(), text);
+    }
+
+    // Clicks, "avanti" and the menus in any order leave the screen waiting
+    // (buttons open, the gap shown) or answered (buttons closed, the equation
+    // completed, "avanti" on); the shared counters are never touched.
+    void anySequenceKeepsADescribedState_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Formcomponi10") << "Command12";
+        QTest::newRow("Form15") << "Command9";
+    }
+    void anySequenceKeepsADescribedState()
+    {
+        QFETCH(QString, button);
+        shared().NumeroEsatti = 4;
+        shared().NumeroErrati = 6;
+        MakeTenScreen *s = fromCatalogue(button);
+        QVERIFY(s);
+        const int target = s->model().target();
+        std::mt19937 pick(5);
+        bool skipped = false;
+        for (int step = 0; step < 800; ++step) {
+            const int before = s->model().n();
+            const bool wasSolved = s->model().solved();
+            switch (pick() % 6) {
+            case 0:
+                QTest::mouseClick(s->Bottone[pick() % s->Bottone.size()], Qt::LeftButton);
+                break;
+            case 1:
+                QTest::mouseClick(s->Bottone[target - s->model().n()], Qt::LeftButton);
+                break;
+            case 2:
+                skipped = skipped || s->BottoneAvanti->isEnabled();
+                QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+                break;
+            case 3:
+                s->MenuAzzera->trigger();
+                break;
+            case 4:
+                s->MenuInformazioni->trigger();
+                break;
+            default:
+                s->MenuEsci->trigger();   // answered No
+                break;
+            }
+            // The exercise after a right answer never asks the same n.
+            if (wasSolved && !s->model().solved())
+                QVERIFY2(s->model().n() != before, qPrintable(s->EtNumero->text()));
+            const int n = s->model().n();
+            QVERIFY(n >= 0 && n <= target);
+            const QString given = QLatin1Char(' ') + F(n) + QStringLiteral(" + ");
+            const QString end = QStringLiteral(" = %1 ").arg(target);
+            if (s->model().solved()) {
+                QCOMPARE(s->EtNumero->text(), given + F(target - n) + end);
+                QVERIFY(s->BottoneAvanti->isEnabled());
+            } else {
+                QCOMPARE(s->EtNumero->text(),
+                         given + (target == 10 ? QStringLiteral("__") : QStringLiteral("___")) + end);
+                if (skipped)
+                    QVERIFY(!s->BottoneAvanti->isEnabled());
+            }
+            for (QPushButton *b : s->Bottone)
+                QCOMPARE(b->isEnabled(), !s->model().solved());
+            QCOMPARE(s->EtichettaEsatti->text(), s->esatti() ? B(s->esatti()) : QStringLiteral("0"));
+            QCOMPARE(s->EtichettaErrati->text(), s->errati() ? B(s->errati()) : QStringLiteral("0"));
+        }
+        QCOMPARE(shared().NumeroEsatti, 4);
+        QCOMPARE(shared().NumeroErrati, 6);
     }
 };
 

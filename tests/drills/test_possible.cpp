@@ -3,7 +3,9 @@
 #include "fakes.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
+#include "frame/numbers.h"
 #include "frame/state.h"
+#include "frame/twips.h"
 #include "shell/shell.h"
 
 #include <QAction>
@@ -14,6 +16,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
+
+#include <random>
 
 class PossibleTest : public QObject {
     Q_OBJECT
@@ -168,8 +172,20 @@ private slots:
         QTest::mouseClick(s->Comando[1], Qt::LeftButton);   // answered, "avanti" enabled
         QVERIFY(s->CorniceNumeroMassimo->isHidden());
 
+        s->BottoneAvanti->setFocus();
         s->MenuNumeroMassimo->trigger();
         QVERIFY(s->CorniceNumeroMassimo->isVisible());
+        // The keyboard cannot reach "avanti" or the answer buttons hidden under the panel.
+        QCOMPARE(s->focusWidget(), static_cast<QWidget *>(s->OpzioneNumeroMassimo[0]));
+        // Tab and Backtab stay among the options.
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(s->focusWidget(), Qt::Key_Tab);
+            QVERIFY(s->CorniceNumeroMassimo->isAncestorOf(s->focusWidget()));
+        }
+        QTest::keyClick(s->focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(s->focusWidget(), static_cast<QWidget *>(s->OpzioneNumeroMassimo[0]));
+        QVERIFY(s->CorniceNumeroMassimo->isVisible());
+        QCOMPARE(shared().NumeroMassimo, 20);
         QCOMPARE(s->CorniceNumeroMassimo->geometry(), s->centralWidget()->rect());
         QVERIFY(s->OpzioneNumeroMassimo[0]->isChecked());
         QStringList captions;
@@ -206,6 +222,97 @@ private slots:
         clickOption(s->OpzioneNumeroMassimo[1]);
         QCOMPARE(shared().NumeroMassimo, 99);
         QCOMPARE(s->EtNumero->text(), QStringLiteral("  50 -   50 = "));
+    }
+    void layout()
+    {
+        PossibleScreen *s = fromCatalogue(QStringLiteral("Command28"));
+        QVERIFY(s);
+        QCOMPARE(s->EtNumero->geometry(), twipsRect(1560, 1560, 4455, 975));
+        QCOMPARE(s->EtNumero->font().pixelSize(), pointsToPixels(27.75));
+        QVERIFY(s->EtNumero->font().bold());
+        QCOMPARE(s->Comando[0]->geometry(), twipsRect(1080, 3240, 2655, 975));
+        QCOMPARE(s->Comando[1]->geometry(), twipsRect(4320, 3240, 2655, 975));
+        for (int i = 0; i < 2; ++i) {
+            QCOMPARE(s->Comando[i]->objectName(), QStringLiteral("Comando"));
+            QCOMPARE(s->Comando[i]->property("index").toInt(), i);
+            QCOMPARE(s->Comando[i]->font().pixelSize(), pointsToPixels(14.25));
+            QCOMPARE(s->Image1[i]->geometry(), twipsRect(6120, 1560, 855, 975));
+            QCOMPARE(s->Image1[i]->property("index").toInt(), i);
+        }
+        QCOMPARE(s->ComandoIconaSi->geometry(), twipsRect(8460, 120, 1095, 975));
+        QCOMPARE(s->ComandoIconaNo->geometry(), twipsRect(8400, 150, 1095, 975));
+        QCOMPARE(s->EtichettaEsatti->geometry(), twipsRect(9000, 1170, 975, 615));
+        QCOMPARE(s->EtichettaErrati->geometry(), twipsRect(9000, 1695, 855, 615));
+        QCOMPARE(s->BottoneAvanti->geometry(), twipsRect(7800, 5880, 1935, 975));
+        QCOMPARE(s->CorniceNumeroMassimo->font().pixelSize(), pointsToPixels(12));
+        const int tops[4] = {1800, 2520, 3360, 4200};
+        const int widths[4] = {1935, 1455, 1215, 1695};
+        for (int i = 0; i < 4; ++i) {
+            QRadioButton *o = s->OpzioneNumeroMassimo[i];
+            QCOMPARE(o->objectName(), QStringLiteral("OpzioneNumeroMassimo"));
+            QCOMPARE(o->property("index").toInt(), i);
+            QCOMPARE(o->geometry(), twipsRect(3480, tops[i], widths[i], 375));
+            QCOMPARE(o->font().pixelSize(), pointsToPixels(13.5));
+            QVERIFY(o->font().bold());
+        }
+        // The two answer buttons are painted in their colours, not only told them.
+        for (int i = 0; i < 2; ++i) {
+            const QImage shot = s->Comando[i]->grab().toImage();
+            const QColor c = shot.pixelColor(shot.width() / 8, shot.height() / 2);
+            if (i == 0)
+                QVERIFY2(c.green() > 2 * c.red() && c.green() > 2 * c.blue(), qPrintable(c.name()));
+            else
+                QVERIFY2(c.red() > 2 * c.green() && c.red() > 2 * c.blue(), qPrintable(c.name()));
+        }
+    }
+
+    // Presses, "avanti", the panel and the menus in any order leave the
+    // screen asking (both buttons open, no light, "avanti" off) or answered
+    // (the light of the right button on, both buttons off, "avanti" on).
+    void anySequenceKeepsADescribedState()
+    {
+        PossibleScreen *s = fromCatalogue(QStringLiteral("Command29"));
+        QVERIFY(s);
+        std::mt19937 pick(11);
+        for (int step = 0; step < 600; ++step) {
+            switch (pick() % 7) {
+            case 0:
+            case 1:
+                QTest::mouseClick(s->Comando[pick() % 2], Qt::LeftButton);
+                break;
+            case 2:
+                QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+                break;
+            case 3:
+                s->MenuNumeroMassimo->trigger();
+                break;
+            case 4:
+                if (s->CorniceNumeroMassimo->isVisible())
+                    clickOption(s->OpzioneNumeroMassimo[pick() % 4]);
+                break;
+            case 5:
+                s->MenuAzzera->trigger();
+                break;
+            default:
+                s->MenuEsci->trigger();   // answered No
+                break;
+            }
+            const PossibleDrill &m = s->model();
+            const int maximum = shared().NumeroMassimo;
+            QVERIFY(maximum == 20 || maximum == 99 || maximum == 999 || maximum == 9999);
+            QVERIFY(m.Minuendo >= 1 && m.Minuendo <= maximum);
+            QVERIFY(m.Sottraendo >= 1 && m.Sottraendo <= maximum);
+            QCOMPARE(s->EtNumero->text(), m.text());
+            QCOMPARE(s->Comando[0]->isEnabled(), !m.answered());
+            QCOMPARE(s->Comando[1]->isEnabled(), !m.answered());
+            QCOMPARE(s->BottoneAvanti->isEnabled(), m.answered());
+            QCOMPARE(s->Image1[m.RispostaEsatta]->isHidden(), !m.answered());
+            QVERIFY(s->Image1[1 - m.RispostaEsatta]->isHidden());
+            QCOMPARE(s->EtichettaEsatti->text(),
+                     shared().NumeroEsatti ? B(shared().NumeroEsatti) : QStringLiteral("0"));
+            QCOMPARE(s->EtichettaErrati->text(),
+                     shared().NumeroErrati ? B(shared().NumeroErrati) : QStringLiteral("0"));
+        }
     }
 };
 

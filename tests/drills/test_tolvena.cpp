@@ -4,6 +4,7 @@
 #include "frame/navigation.h"
 #include "frame/numbers.h"
 #include "frame/state.h"
+#include "frame/twips.h"
 #include "shell/shell.h"
 
 #include <QAction>
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+
+#include <random>
 
 class TolvenaTest : public QObject {
     Q_OBJECT
@@ -265,6 +268,104 @@ private slots:
         QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 10 -  5 = __"));
         QCOMPARE(shared().NumeroEsatti, 2);
         QCOMPARE(shared().NumeroErrati, 1);
+    }
+    void layoutOfBothScreens_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("FormTolvena10") << "Command1";
+        QTest::newRow("FormTolvena20") << "Command23";
+    }
+    void layoutOfBothScreens()
+    {
+        QFETCH(QString, button);
+        TolvenaScreen *s = fromCatalogue(button);
+        QVERIFY(s);
+        QCOMPARE(s->EtichettaNumero->geometry(), twipsRect(360, 1080, 7215, 975));
+        QCOMPARE(s->EtichettaNumero->font().pixelSize(), pointsToPixels(39.75));
+        QVERIFY(s->EtichettaNumero->font().bold());
+        QCOMPARE(s->Text1->geometry(), twipsRect(2160, 3600, 3975, 2175));
+        QCOMPARE(s->Text1->font().pixelSize(), pointsToPixels(48));
+        QCOMPARE(s->BottoneAvanti->geometry(), twipsRect(8040, 6240, 1935, 975));
+        QCOMPARE(s->ComandoIconaSi->geometry(), twipsRect(8700, 480, 1095, 975));
+        QCOMPARE(s->ComandoIconaNo->geometry(), twipsRect(8640, 510, 1095, 975));
+        QCOMPARE(s->EtichettaEsatti->geometry(), twipsRect(9240, 1530, 975, 615));
+        QCOMPARE(s->EtichettaErrati->geometry(), twipsRect(9240, 2055, 855, 615));
+        QCOMPARE(s->mnuTipo->objectName(), QStringLiteral("mnuTipo"));
+        QVERIFY(s->mnusomma->isCheckable() && s->mnuaddendo->isCheckable());
+    }
+
+    // Any typing, Enter, "avanti" and menu choice, in any order, leaves the
+    // screen asking (field open, gap shown) or solved (field closed, the
+    // solution shown, "avanti" enabled), with the counts shown as counted.
+    void anySequenceKeepsADescribedState_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("FormTolvena10") << "Command2";
+        QTest::newRow("FormTolvena20") << "Command23";
+    }
+    void anySequenceKeepsADescribedState()
+    {
+        QFETCH(QString, button);
+        TolvenaScreen *s = fromCatalogue(button);
+        QVERIFY(s);
+        std::mt19937 pick(7);
+        const QString keys = QStringLiteral("0123456789 .-xZ");
+        bool skipped = false;   // "avanti" clicked or an answer given right
+        for (int step = 0; step < 600; ++step) {
+            switch (pick() % 7) {
+            case 0:
+            case 1: {
+                QString typed;
+                for (unsigned i = pick() % 5; i > 0; --i)
+                    typed += keys.at(int(pick() % keys.size()));
+                if (s->Text1->isEnabled()) {
+                    s->Text1->clear();
+                    QTest::keyClicks(s->Text1, typed);
+                }
+                QTest::keyRelease(s->Text1, Qt::Key_Return);
+                break;
+            }
+            case 2: {
+                // The right answer, when the field takes it.
+                if (s->Text1->isEnabled()) {
+                    s->Text1->setText(QString::number(s->model().exercise().answer));
+                    QTest::keyRelease(s->Text1, Qt::Key_Return);
+                }
+                break;
+            }
+            case 3:
+                if (s->BottoneAvanti->isEnabled()) {
+                    QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+                    skipped = true;
+                }
+                break;
+            case 4:
+                (pick() % 2 ? s->mnusomma : s->mnuaddendo)->trigger();
+                break;
+            case 5:
+                s->MenuAzzera->trigger();
+                break;
+            default:
+                s->MenuEsci->trigger();   // answered No
+                break;
+            }
+            QCOMPARE(s->EtichettaEsatti->text(),
+                     shared().NumeroEsatti ? B(shared().NumeroEsatti) : QStringLiteral("0"));
+            QCOMPARE(s->EtichettaErrati->text(),
+                     shared().NumeroErrati ? B(shared().NumeroErrati) : QStringLiteral("0"));
+            QCOMPARE(s->mnusomma->isChecked(), s->TrovaIlResto());
+            QCOMPARE(s->mnuaddendo->isChecked(), !s->TrovaIlResto());
+            if (s->Text1->isEnabled()) {
+                QVERIFY2(s->EtichettaNumero->text().contains(QStringLiteral("__")),
+                         qPrintable(s->EtichettaNumero->text()));
+                if (skipped)
+                    QVERIFY(!s->BottoneAvanti->isEnabled());
+            } else {
+                skipped = true;
+                QCOMPARE(s->EtichettaNumero->text(), s->TestoSoluzione());
+                QVERIFY(s->BottoneAvanti->isEnabled());
+            }
+        }
     }
 };
 
