@@ -32,12 +32,6 @@ FrameDesign possibleFrame()
     return d;
 }
 
-void colourButton(QPushButton *b, std::uint32_t colour)
-{
-    QPalette pal = b->palette();
-    pal.setColor(QPalette::Button, bgr(colour));
-    b->setPalette(pal);
-}
 } // namespace
 
 PossibleScreen::PossibleScreen(QWidget *parent) : ExerciseScreen(possibleFrame(), parent)
@@ -60,7 +54,7 @@ PossibleScreen::PossibleScreen(QWidget *parent) : ExerciseScreen(possibleFrame()
                                 2655, 975, QStringLiteral("Arial"), 14.25);
         Comando[i]->setProperty("index", i);
         Comando[i]->setCursor(arrow);
-        colourButton(Comando[i], colours[i]);
+        setButtonColour(Comando[i], bgr(colours[i]));
         connect(Comando[i], &QPushButton::clicked, this, [this, i] { press(i); });
 
         Image1[i] = makePicture(area(), QStringLiteral("Image1"), lights[i], 6120, 1560, 855, 975);

@@ -1,6 +1,7 @@
 #include "drills/tolvena_screen.h"
 
 #include "frame/navigation.h"
+#include "frame/widgets.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -38,9 +39,8 @@ TolvenaScreen::TolvenaScreen(const QString &name, std::shared_ptr<TolvenaDrill> 
     mnusomma->setObjectName(QStringLiteral("mnusomma"));
     mnuaddendo = mnuTipo->addAction(QStringLiteral("trova un numero "));
     mnuaddendo->setObjectName(QStringLiteral("mnuaddendo"));
-    mnusomma->setCheckable(true);
-    mnuaddendo->setCheckable(true);
-    mnusomma->setChecked(true);
+    tick(mnusomma, true);
+    tick(mnuaddendo, false);
     connect(mnusomma, &QAction::triggered, this, [this] { chooseType(true); });
     connect(mnuaddendo, &QAction::triggered, this, [this] { chooseType(false); });
 }
@@ -50,8 +50,8 @@ void TolvenaScreen::chooseType(bool trovaIlResto)
     drill_->TrovaIlResto = trovaIlResto;
     // Choosing the item already ticked keeps its tick (a checkable item
     // would otherwise clear it on the click).
-    mnusomma->setChecked(trovaIlResto);
-    mnuaddendo->setChecked(!trovaIlResto);
+    tick(mnusomma, trovaIlResto);
+    tick(mnuaddendo, !trovaIlResto);
     // After a right answer the field is closed; the new exercise must be
     // answerable, so the screen goes back to asking as "avanti" would.
     if (model().state() == TypedDrillModel::State::Solved) {

@@ -132,7 +132,10 @@ QCursor pointer(const QString &name)
             hy = m.captured(2).toInt();
         }
     }
-    QPixmap pm(32, 32);
+    const int side = designPixels(32);
+    hx = hx * side / 32;
+    hy = hy * side / 32;
+    QPixmap pm(side, side);
     pm.fill(Qt::transparent);
     QSvgRenderer renderer(path);
     if (!renderer.isValid())

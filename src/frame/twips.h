@@ -1,17 +1,31 @@
 #pragma once
-// Positions and sizes are designed in twips; 15 twips make one pixel.
+// Positions and sizes are designed in twips; 15 twips make one pixel at
+// zoom 1. The program picks one zoom for the whole run before the first
+// window opens, and every design unit becomes pixels here and nowhere else.
 // Qt's high-DPI scaling takes it from there.
 
+#include <QPoint>
 #include <QRect>
+#include <QSize>
 
 constexpr int twipsPerPixel = 15;
 
-constexpr int px(int twips) { return (twips + twipsPerPixel / 2) / twipsPerPixel; }
+// The zoom of the run: 1 shows the designs at 15 twips a pixel.
+double zoom();
+void setZoom(double z);
 
-inline QRect twipsRect(int left, int top, int width, int height)
-{
-    return QRect(px(left), px(top), px(width), px(height));
-}
+// Twips to whole pixels, rounded to the nearest (halves up).
+int px(int twips);
+// Twips to fractional pixels, for drawing.
+double pxF(double twips);
 
-// A font size in points as pixels on the design's 96 dots per inch.
-constexpr int pointsToPixels(double points) { return static_cast<int>(points * 96.0 / 72.0 + 0.5); }
+QRect twipsRect(int left, int top, int width, int height);
+QPoint twipsPoint(int left, int top);
+
+// A size designed in pixels at 96 dots per inch (the 32 x 32 pictures and
+// pointers) at the zoom.
+int designPixels(int pixels);
+QSize designSize(int width, int height);
+
+// A font size in points as pixels on the design's 96 dots per inch, zoomed.
+int pointsToPixels(double points);

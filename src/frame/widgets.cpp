@@ -3,7 +3,9 @@
 #include "frame/look.h"
 #include "frame/twips.h"
 
+#include <QAction>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QLabel>
 #include <QScreen>
 #include <QPushButton>
@@ -44,7 +46,7 @@ QToolButton *makePictureButton(QWidget *parent, const QString &objectName, const
     b->setObjectName(objectName);
     b->setText(text);
     b->setIcon(picture(pictureName));
-    b->setIconSize(QSize(32, 32));
+    b->setIconSize(designSize(32, 32));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setFont(designFont(family, points));
     b->setGeometry(twipsRect(left, top, width, height));
@@ -113,4 +115,64 @@ void fitClientArea(QWidget *area, int designWidth, int designHeight)
             extent = extent.united(child->geometry());
     const int margin = extent.size() == size ? 0 : 4;
     area->setFixedSize(extent.right() + 1 + margin, extent.bottom() + 1 + margin);
+}
+
+namespace {
+class FlatButtonPainter final : public QObject {
+public:
+    static FlatButtonPainter &instance()
+    {
+        static FlatButtonPainter painter;
+        return painter;
+    }
+    static constexpr const char *key = "buttonColour";
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Paint)
+            return false;
+        auto *b = static_cast<QAbstractButton *>(watched);
+        const QColor colour = b->property(key).value<QColor>();
+        if (!colour.isValid())
+            return false;
+        QPainter p(b);
+        const QRect r = b->rect();
+        p.fillRect(r, colour);
+        // A raised edge, sunken while pressed.
+        const QColor light = b->isDown() ? Qt::black : Qt::white;
+        const QColor dark = b->isDown() ? Qt::white : Qt::black;
+        p.setPen(light);
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(dark);
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+        p.setFont(b->font());
+        p.setPen(b->isEnabled() ? QColor(Qt::black) : QColor(Qt::darkGray));
+        const QRect box = r.adjusted(3, 3, -3, -3).translated(b->isDown() ? QPoint(1, 1) : QPoint());
+        p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, b->text());
+        if (b->hasFocus()) {
+            QPen pen(Qt::black, 1, Qt::DotLine);
+            p.setPen(pen);
+            p.drawRect(r.adjusted(3, 3, -4, -4));
+        }
+        return true;
+    }
+};
+} // namespace
+
+void setButtonColour(QAbstractButton *button, const QColor &colour)
+{
+    if (!button->property(FlatButtonPainter::key).isValid())
+        button->installEventFilter(&FlatButtonPainter::instance());
+    button->setProperty(FlatButtonPainter::key, colour);
+    button->update();
+}
+
+void tick(QAction *item, bool chosen)
+{
+    // A checkable item draws an empty box when it is not checked, so only
+    // the chosen item is checkable.
+    item->setCheckable(chosen);
+    item->setChecked(chosen);
 }

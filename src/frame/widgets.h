@@ -3,6 +3,9 @@
 
 #include <QString>
 
+class QAbstractButton;
+class QAction;
+class QColor;
 class QLabel;
 class QToolButton;
 class QPushButton;
@@ -30,3 +33,11 @@ class QSize;
 // Sizes a screen's client area: the design area (twips), unless the display
 // is smaller, and never less than what its shown controls need.
 void fitClientArea(QWidget *area, int designWidth, int designHeight);
+
+// A button painted flat in a designed colour, with a plain border, its
+// caption and a focus frame, rather than in the style's shaded gradient.
+void setButtonColour(QAbstractButton *button, const QColor &colour);
+
+// Menu items that show a tick when chosen and nothing when not (no empty
+// box beside the others).
+void tick(QAction *item, bool chosen);

@@ -125,8 +125,14 @@ private slots:
         QCOMPARE(s->EtNumero->text(), QStringLiteral("  7 -   12 = "));
         QCOMPARE(s->Comando[0]->text(), QStringLiteral("possibile"));
         QCOMPARE(s->Comando[1]->text(), QStringLiteral("impossibile"));
-        QCOMPARE(s->Comando[0]->palette().color(QPalette::Button), bgr(0x00C000));
-        QCOMPARE(s->Comando[1]->palette().color(QPalette::Button), bgr(0x0000FF));
+        // Painted flat in the designed colours, not in the style's gradient.
+        for (int i = 0; i < 2; ++i) {
+            const QImage shot = s->Comando[i]->grab().toImage();
+            const QColor want = i == 0 ? QColor(0, 0xC0, 0) : QColor(0xFF, 0, 0);
+            for (const QPoint at : {QPoint(4, 4), QPoint(shot.width() - 5, shot.height() / 2),
+                                    QPoint(4, shot.height() - 5)})
+                QCOMPARE(shot.pixelColor(at), want);
+        }
         QVERIFY(s->BottoneAvanti->isVisible());
         QVERIFY(!s->BottoneAvanti->isEnabled());
 

@@ -40,7 +40,7 @@ class TolvenaTest : public QObject {
     {
         s->Text1->clear();
         QTest::keyClicks(s->Text1, typed);
-        QTest::keyRelease(s->Text1, Qt::Key_Return);
+        QTest::keyClick(s->Text1, Qt::Key_Return);
     }
 
 private slots:
@@ -210,7 +210,7 @@ private slots:
         QVERIFY(!s->Text1->isEnabled());
         QVERIFY(s->BottoneAvanti->isEnabled());
         // Enter does nothing more until "avanti".
-        QTest::keyRelease(s->Text1, Qt::Key_Return);
+        QTest::keyClick(s->Text1, Qt::Key_Return);
         QCOMPARE(shared().NumeroEsatti, 1);
         QCOMPARE(shared().NumeroErrati, 1);
     }
@@ -291,7 +291,12 @@ private slots:
         QCOMPARE(s->EtichettaEsatti->geometry(), twipsRect(9240, 1530, 975, 615));
         QCOMPARE(s->EtichettaErrati->geometry(), twipsRect(9240, 2055, 855, 615));
         QCOMPARE(s->mnuTipo->objectName(), QStringLiteral("mnuTipo"));
-        QVERIFY(s->mnusomma->isCheckable() && s->mnuaddendo->isCheckable());
+        // A tick beside the chosen type, no box beside the other.
+        QVERIFY(s->mnusomma->isChecked());
+        QVERIFY(!s->mnuaddendo->isCheckable());
+        s->mnuaddendo->trigger();
+        QVERIFY(s->mnuaddendo->isChecked());
+        QVERIFY(!s->mnusomma->isCheckable());
     }
 
     // Any typing, Enter, "avanti" and menu choice, in any order, leaves the
@@ -322,14 +327,14 @@ private slots:
                     s->Text1->clear();
                     QTest::keyClicks(s->Text1, typed);
                 }
-                QTest::keyRelease(s->Text1, Qt::Key_Return);
+                QTest::keyClick(s->Text1, Qt::Key_Return);
                 break;
             }
             case 2: {
                 // The right answer, when the field takes it.
                 if (s->Text1->isEnabled()) {
                     s->Text1->setText(QString::number(s->model().exercise().answer));
-                    QTest::keyRelease(s->Text1, Qt::Key_Return);
+                    QTest::keyClick(s->Text1, Qt::Key_Return);
                 }
                 break;
             }
