@@ -1,6 +1,7 @@
 #include "column/column_screen.h"
 
 #include "column/label_drag.h"
+#include "frame/keyboard.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/twips.h"
@@ -263,7 +264,7 @@ ColumnScreen::ColumnScreen(const ColumnScreenRow &row, QWidget *parent)
         place(field, l.field[c].x(), l.field[c].y(), l.field[c].width(), l.field[c].height());
         colourField(field, bgr(columnColour[c]), digitColour[c]);
         field->setEnabled(false);
-        field->installEventFilter(this);
+        judgeOnEnter(field, [this, c] { answer(c); });
         field_[c] = field;
     }
     makeRule(area(), QStringLiteral("Line1"), l.line1);
@@ -403,18 +404,6 @@ void ColumnScreen::answer(int column)
         refresh(before);
         return;
     }
-}
-
-bool ColumnScreen::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyRelease) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat())
-            for (int c = 0; c < model_.columns(); ++c)
-                if (watched == field_[c])
-                    answer(c);
-    }
-    return ExerciseScreen::eventFilter(watched, event);
 }
 
 void registerColumnScreens()

@@ -63,7 +63,6 @@ public:
 protected:
     void onAvanti() override;
     void onFirstShown() override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void layOutLine();

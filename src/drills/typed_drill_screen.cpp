@@ -1,5 +1,6 @@
 #include "drills/typed_drill_screen.h"
 
+#include "frame/keyboard.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/services.h"
@@ -54,6 +55,7 @@ TypedDrillScreen::TypedDrillScreen(const TypedDrillRow &row, QWidget *parent)
     else
         place(Text1, row.left + 1800, row.top + 2520, 3975, 2175);
     Text1->installEventFilter(this);
+    judgeOnEnter(Text1, [this] { checkAnswer(); });
 
     if (row.fieldFirstInTab)
         setTabOrder(Text1, BottoneAvanti);
@@ -100,13 +102,7 @@ void TypedDrillScreen::checkAnswer()
 bool TypedDrillScreen::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Text1) {
-        if (event->type() == QEvent::KeyRelease) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            // A held key repeats its press, not its release: judge once.
-            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-                && !key->isAutoRepeat())
-                checkAnswer();
-        } else if (event->type() == QEvent::KeyPress && row_.stopIsBlank) {
+        if (event->type() == QEvent::KeyPress && row_.stopIsBlank) {
             auto *key = static_cast<QKeyEvent *>(event);
             if (key->text() == QLatin1String(".")) {
                 Text1->insert(QStringLiteral(" "));

@@ -1,6 +1,7 @@
 #include "frame/exercise_screen.h"
 
 #include "frame/feedback.h"
+#include "frame/keyboard.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/numbers.h"
@@ -25,6 +26,7 @@ QString withBlanks(const QString &caption, int blanks)
 ExerciseScreen::ExerciseScreen(const FrameDesign &design, QWidget *parent)
     : QMainWindow(parent), design_(design)
 {
+    enterPressesButtons();
     setObjectName(design.name);
     setWindowTitle(ProgramTitle);
     setWindowIcon(picture(QStringLiteral("app")));

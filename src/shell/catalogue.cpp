@@ -1,5 +1,6 @@
 #include "shell/catalogue.h"
 
+#include "frame/keyboard.h"
 #include "frame/feedback.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
@@ -152,6 +153,7 @@ const CatalogueDesign &graphicCatalogue()
 
 CatalogueScreen::CatalogueScreen(const CatalogueDesign &design, QWidget *parent) : QWidget(parent)
 {
+    enterPressesButtons();
     setObjectName(design.name);
     setWindowTitle(ProgramTitle);
     setWindowIcon(picture(QStringLiteral("app")));

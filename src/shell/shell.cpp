@@ -1,5 +1,6 @@
 #include "shell/shell.h"
 
+#include "frame/keyboard.h"
 #include "frame/feedback.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
@@ -38,6 +39,7 @@ void ChiediUscita(QWidget *parent)
 
 FormAvvio::FormAvvio(QWidget *parent) : QWidget(parent)
 {
+    enterPressesButtons();
     setObjectName(QStringLiteral("FormAvvio"));
     setWindowTitle(QStringLiteral("Tolvena"));
     setWindowIcon(picture(QStringLiteral("fish")));
@@ -88,6 +90,7 @@ void FormAvvio::load()
 
 FormMenu::FormMenu(QWidget *parent) : QWidget(parent)
 {
+    enterPressesButtons();
     setObjectName(QStringLiteral("FormMenu"));
     setWindowTitle(ProgramTitle);
     setWindowIcon(picture(QStringLiteral("app")));

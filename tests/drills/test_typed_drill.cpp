@@ -202,9 +202,21 @@ private slots:
         QTest::keyRelease(s->Text1, Qt::Key_Return);
         QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
         // A held Enter repeats; it is judged once, on the real release.
-        QTest::keyRelease(s->Text1, Qt::Key_Return, Qt::NoModifier, -1);
-        QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QString(), true);
-        QApplication::sendEvent(s->Text1, &repeat);
+        QTest::keyPress(s->Text1, Qt::Key_Return);
+        for (int i = 0; i < 3; ++i) {
+            QKeyEvent repeatPress(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+            QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QString(), true);
+            QApplication::sendEvent(s->Text1, &repeatRelease);
+            QApplication::sendEvent(s->Text1, &repeatPress);
+        }
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
+        QTest::keyRelease(s->Text1, Qt::Key_Return);
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 2"));
+        // A release whose press went elsewhere (a message box closed with
+        // Enter, a button pressed with Enter) is not judged.
+        QTest::keyRelease(s->Text1, Qt::Key_Return);
+        QTest::keyPress(s->BottoneAvanti, Qt::Key_Enter);
+        QTest::keyRelease(s->Text1, Qt::Key_Enter);
         QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 2"));
     }
 
