@@ -2,6 +2,7 @@
 # Rebuilds the feedback sounds in suoni/ next to this script:
 #   si1.wav .. si4.wav  short spoken cheers played after a right answer
 #   no.wav              a short buzzer played after a wrong answer
+#   beep.wav            the short beep of a wrong column digit or a refused exchange
 # All files are 16-bit PCM, mono, 22050 Hz.
 #
 # Needs espeak-ng (Italian voice) and sox. Running it again gives
@@ -67,6 +68,14 @@ sox_out -n $format "$work/no.wav" \
     fade t 0.01 0.45 0.08
 mv -f "$work/no.wav" "$out/no.wav"
 
-for f in si1 si2 si3 si4 no; do
+# Beep: a short plain tone, as a computer's own beep sounds.
+# shellcheck disable=SC2086
+sox_out -n $format "$work/beep.wav" \
+    synth 0.18 sine 1000 \
+    norm -4 \
+    fade t 0.005 0.18 0.02
+mv -f "$work/beep.wav" "$out/beep.wav"
+
+for f in si1 si2 si3 si4 no beep; do
     printf '%s  %ss\n' "suoni/$f.wav" "$(soxi -D "$out/$f.wav")"
 done

@@ -4,6 +4,7 @@
 #include "frame/services.h"
 
 #include <QList>
+#include <QPointer>
 #include <QStringList>
 #include <deque>
 #include <random>
@@ -68,9 +69,10 @@ public:
 // Steps wait in a queue until the test runs them.
 class FakeTimer final : public StepTimer {
 public:
+    // Like a real timer, a step whose object is gone by then never runs.
     struct Step {
         int ms;
-        QObject *context;
+        QPointer<QObject> context;
         std::function<void()> step;
     };
     std::deque<Step> pending;

@@ -165,9 +165,12 @@ void writeIn(QWidget *w, const QColor &fore)
 
 // A label's colour is painted under it; a field paints its own base, so its
 // colour goes in the field's palette.
+// The box around a coloured cell is painted with the colour, plain black
+// whatever colour its digits are written in.
 void colourLabel(QLabel *l, const QColor &back, const QColor &fore)
 {
-    setBackground(l, back);
+    l->setFrameShape(QFrame::NoFrame);
+    setBackground(l, back, Qt::black);
     writeIn(l, fore);
 }
 

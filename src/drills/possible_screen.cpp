@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 FrameDesign possibleFrame()
 {
@@ -156,6 +158,8 @@ void PossibleScreen::chooseMaximum(int index)
     shared().NumeroMassimo = static_cast<std::int16_t>(possibleMaxima[index]);
     GeneraEsercizio();
     CorniceNumeroMassimo->hide();
+    // The keyboard leaves the hidden options for the new exercise's answers.
+    Comando[0]->setFocus();
 }
 
 bool PossibleScreen::eventFilter(QObject *watched, QEvent *event)
@@ -164,6 +168,21 @@ bool PossibleScreen::eventFilter(QObject *watched, QEvent *event)
     // it cannot land on a control hidden under it.
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
+        // An arrow key chooses the option beside, as a click would; the panel
+        // then hides and the keyboard goes back to the answers.
+        const int arrow = key == Qt::Key_Down || key == Qt::Key_Right ? 1
+                          : key == Qt::Key_Up || key == Qt::Key_Left  ? -1
+                                                                      : 0;
+        if (arrow != 0)
+            for (int i = 0; i < 4; ++i)
+                if (watched == OpzioneNumeroMassimo[i]) {
+                    const int next = std::clamp(i + arrow, 0, 3);
+                    if (next != i) {
+                        OpzioneNumeroMassimo[next]->setChecked(true);
+                        chooseMaximum(next);
+                    }
+                    return true;
+                }
         if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
             for (int i = 0; i < 4; ++i)
                 if (watched == OpzioneNumeroMassimo[i]) {

@@ -40,6 +40,8 @@ ExerciseScreen::ExerciseScreen(const FrameDesign &design, QWidget *parent)
                                  d.iconaSi.x(), d.iconaSi.y(), d.iconaSi.width(), d.iconaSi.height());
     ComandoIconaNo = makePicture(area_, QStringLiteral("ComandoIconaNo"), QStringLiteral("sad"),
                                  d.iconaNo.x(), d.iconaNo.y(), d.iconaNo.width(), d.iconaNo.height());
+    ComandoIconaSi->setAccessibleName(QStringLiteral("faccina felice"));
+    ComandoIconaNo->setAccessibleName(QStringLiteral("faccina triste"));
     ComandoIconaNo->hide();
     makeLabel(area_, d.label1Name, QStringLiteral("Esatti"), d.label1.x(), d.label1.y(),
               d.label1.width(), d.label1.height(), QStringLiteral("Arial"), 12);
@@ -123,6 +125,8 @@ QAction *ExerciseScreen::addScreenItem(const QString &title, const QString &obje
 void ExerciseScreen::rightAnswer()
 {
     ComandoIconaSi->show();
+    ComandoIconaSi->setAccessibleName(QStringLiteral("faccina felice"));
+    ComandoIconaNo->setAccessibleName(QStringLiteral("faccina triste"));
     ComandoIconaNo->hide();
     countOne(counterEsatti());
     SuonoEsatto();

@@ -57,22 +57,29 @@ public:
         if (event->type() == QEvent::Paint) {
             auto *w = static_cast<QWidget *>(watched);
             const QColor colour = w->property(key).value<QColor>();
+            const QColor border = w->property(borderKey).value<QColor>();
             if (colour.isValid()) {
                 QPainter p(w);
                 p.fillRect(w->rect(), colour);
+                if (border.isValid()) {
+                    p.setPen(border);
+                    p.drawRect(w->rect().adjusted(0, 0, -1, -1));
+                }
             }
         }
         return false;
     }
     static constexpr const char *key = "backgroundColour";
+    static constexpr const char *borderKey = "borderColour";
 };
 } // namespace
 
-void setBackground(QWidget *w, const QColor &colour)
+void setBackground(QWidget *w, const QColor &colour, const QColor &border)
 {
     if (!w->property(BackgroundPainter::key).isValid())
         w->installEventFilter(&BackgroundPainter::instance());
     w->setProperty(BackgroundPainter::key, colour);
+    w->setProperty(BackgroundPainter::borderKey, border);
     w->update();
 }
 

@@ -20,8 +20,9 @@ const std::array<std::uint32_t, 19> &palette();
 // A random background colour from the palette, entries 1 to 18.
 QColor ColoreCasuale();
 
-// Paints a widget's background in a colour.
-void setBackground(QWidget *w, const QColor &colour);
+// Paints a widget's background in a colour, with a one-pixel border of
+// another if `border` is valid.
+void setBackground(QWidget *w, const QColor &colour, const QColor &border = QColor());
 QColor background(const QWidget *w);
 
 // The named faces of the design, mapped to free look-alikes, sized in points

@@ -1,9 +1,12 @@
 #include "frame/services.h"
 
+#include "frame/feedback.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QPointer>
 #include <QScreen>
 #include <QStandardPaths>
@@ -50,12 +53,16 @@ public:
         box.setIcon(icon == Icon::Error      ? QMessageBox::Critical
                     : icon == Icon::Question ? QMessageBox::Question
                                              : QMessageBox::Information);
+        // The program speaks Italian whatever the machine's language.
         if (buttons == Buttons::YesNo) {
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
             box.setDefaultButton(QMessageBox::Yes);
             box.setEscapeButton(QMessageBox::No);
+            box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
+            box.button(QMessageBox::No)->setText(QStringLiteral("No"));
         } else {
             box.setStandardButtons(QMessageBox::Ok);
+            box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
         }
         const int pressed = box.exec();
         if (buttons == Buttons::Ok)
@@ -79,7 +86,15 @@ public:
         effect->stop();
         effect->play();
     }
-    void beep() override { QApplication::beep(); }
+    // The system beep is silent on most desktops: the program plays its own.
+    void beep() override
+    {
+        const QString path = QDir(soundFolder()).filePath(QStringLiteral("beep.wav"));
+        if (QFile::exists(path))
+            play(path);
+        else
+            QApplication::beep();
+    }
 
 private:
     std::map<QString, std::unique_ptr<QSoundEffect>> effects_;

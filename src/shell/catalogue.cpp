@@ -1,7 +1,7 @@
 #include "shell/catalogue.h"
 
-#include "frame/keyboard.h"
 #include "frame/feedback.h"
+#include "frame/keyboard.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/state.h"
@@ -10,6 +10,8 @@
 
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -159,9 +161,17 @@ CatalogueScreen::CatalogueScreen(const CatalogueDesign &design, QWidget *parent)
     setWindowIcon(picture(QStringLiteral("app")));
 
     const QCursor arrow = pointer(QStringLiteral("arrow_big"));
+    // The tab order starts at the design's first button and goes round the
+    // table from there: the controls are made in that order, so the window's
+    // own focus chain starts at that button too.
+    const auto &entries = design.entries;
+    const auto start = std::find_if(entries.begin(), entries.end(), [&](const CatalogueEntry &e) {
+        return !e.heading && e.name == design.firstInTab;
+    });
+    const std::size_t offset = start == entries.end() ? 0 : std::size_t(start - entries.begin());
     QWidget *first = nullptr;
-    QWidget *previous = nullptr;
-    for (const CatalogueEntry &e : design.entries) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const CatalogueEntry &e = entries[(offset + i) % entries.size()];
         if (e.heading) {
             QLabel *l = makeLabel(this, e.name, e.caption, e.left, e.top, e.width, e.height,
                                   QStringLiteral("Arial"), 12);
@@ -174,11 +184,8 @@ CatalogueScreen::CatalogueScreen(const CatalogueDesign &design, QWidget *parent)
         b->setCursor(arrow);
         b->setEnabled(screenExists(e.target));
         connect(b, &QPushButton::clicked, this, [this, &e] { press(e); });
-        if (e.name == design.firstInTab)
+        if (!first)
             first = b;
-        if (previous)
-            setTabOrder(previous, b);
-        previous = b;
     }
     if (first)
         first->setFocus();

@@ -1,7 +1,7 @@
 #include "shell/shell.h"
 
-#include "frame/keyboard.h"
 #include "frame/feedback.h"
+#include "frame/keyboard.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/services.h"

@@ -374,6 +374,64 @@ private slots:
         QCOMPARE(m.digits().u1, 7);
         QCOMPARE(m.digits().Cifre2, 2);
     }
+
+    // Which exchanges a three-digit exercise asks for, and the tens answer an
+    // empty field gives, on the screen that draws such exercises.
+    void tensExchangeOnlyWhereTheTensLack_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<int>("minuend");
+        QTest::addColumn<int>("subtrahend");
+        QTest::addColumn<QString>("units");
+        QTest::addColumn<bool>("tensExchange");
+        QTest::addColumn<QString>("tens");
+        QTest::addColumn<QString>("hundreds");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("tens exchange alone") << "Form36" << 512 << 121 << "1" << true << "9" << "3" << " 391";
+        QTest::newRow("equal tens, none") << "Form34" << 515 << 112 << "3" << false << "0" << "4" << " 403";
+        QTest::newRow("empty tens is 0 where da1 is 0") << "Form34" << 305 << 102 << "3" << false << "" << "2" << " 203";
+    }
+    void tensExchangeOnlyWhereTheTensLack()
+    {
+        QFETCH(QString, screen);
+        QFETCH(int, minuend);
+        QFETCH(int, subtrahend);
+        QFETCH(QString, units);
+        QFETCH(bool, tensExchange);
+        QFETCH(QString, tens);
+        QFETCH(QString, hundreds);
+        QFETCH(QString, result);
+        ColumnModel m(*columnRule(screen));
+        m.start(minuend, subtrahend);
+        placeAll(m);
+        QCOMPARE(m.step(), Step::Units);   // the units are enough
+        QCOMPARE(m.enter(Units, units), Outcome::Right);
+        QCOMPARE(m.step(), tensExchange ? Step::TensExchange : Step::Tens);
+        QCOMPARE(m.exchangeShown(Tens), tensExchange);
+        if (tensExchange) {
+            QVERIFY(!m.fieldOpen(Tens));
+            QVERIFY(m.dropExchange(Tens, Tens));
+        }
+        QVERIFY(m.fieldOpen(Tens));
+        QCOMPARE(m.enter(Tens, tens), Outcome::Right);
+        QCOMPARE(m.enter(Hundreds, hundreds), Outcome::Right);
+        QCOMPARE(m.resultText(), result);
+    }
+
+    // A digit goes to a cell of its own row only: the minuend's ' 5' dropped
+    // on the empty subtrahend cell that shows ' 5' too is refused.
+    void digitsStayInTheirOwnRow()
+    {
+        ColumnModel m(rule("Form23"));
+        m.start(75, 25);
+        QVERIFY(m.draggable(Minuend, Units));
+        QVERIFY(!m.dropDigit(Minuend, Units, Subtrahend, Units));
+        QCOMPARE(m.cellText(Subtrahend, Units), QString());
+        QCOMPARE(m.digits().Cifre1, 2);
+        QCOMPARE(m.digits().Cifre2, 2);
+        QVERIFY(m.dropDigit(Minuend, Units, Minuend, Units));
+        QCOMPARE(m.cellText(Minuend, Units), QStringLiteral(" 5"));
+    }
 };
 
 QTEST_MAIN(ColumnModelTest)

@@ -206,6 +206,34 @@ private slots:
         QVERIFY(s->BottoneAvanti->isEnabled());
     }
 
+    // On the three-column screen without exchanges a wrong units or tens digit
+    // beeps, sounds on or off; a wrong hundreds digit buzzes.
+    void beepsForWrongUnitsAndTens()
+    {
+        // 587 - 342, drawn digit by digit from the units up.
+        fakes.random->push({0.75, 2.5 / 7, 0.85, 4.5 / 8, 0.55, 3.5 / 5});
+        ColumnScreen *s = open("Form33");
+        QVERIFY(s);
+        QCOMPARE(s->model().minuend(), 587);
+        QCOMPARE(s->model().subtrahend(), 342);
+        placeRow(s, Minuend);
+        placeRow(s, Subtrahend);
+        type(s->resultField(Units), QStringLiteral("4"));
+        QCOMPARE(fakes.sound->beeps, 1);
+        type(s->resultField(Units), QStringLiteral("5"));
+        shared().SuoniAttivi = 0;
+        type(s->resultField(Tens), QStringLiteral("5"));
+        QCOMPARE(fakes.sound->beeps, 2);
+        type(s->resultField(Tens), QStringLiteral("4"));
+        QVERIFY(fakes.sound->played.isEmpty());
+        shared().SuoniAttivi = -1;
+        type(s->resultField(Hundreds), QStringLiteral("3"));
+        QCOMPARE(fakes.sound->beeps, 2);
+        QCOMPARE(fakes.sound->played.size(), 1);
+        QVERIFY(fakes.sound->played.first().endsWith(QStringLiteral("no.wav")));
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 3"));
+    }
+
     // While the button is down over a moving label the aeroplane shows and an
     // outline follows; let go on nothing, nothing happens.
     void dragShowsPointerAndOutline()
@@ -456,6 +484,11 @@ private slots:
         for (int c = 0; c < columns; ++c) {
             for (int r : {Minuend, Subtrahend}) {
                 QCOMPARE(background(s->cell(r, c)), colour[c]);
+                // One plain black border around the cell's colour.
+                const QImage shot = s->cell(r, c)->grab().toImage();
+                QCOMPARE(shot.pixelColor(0, shot.height() / 2), QColor(Qt::black));
+                QCOMPARE(shot.pixelColor(shot.width() / 2, shot.height() - 1), QColor(Qt::black));
+                QCOMPARE(shot.pixelColor(3, 3), colour[c]);
                 QCOMPARE(s->cell(r, c)->font(), designFont(QStringLiteral("Arial"), 36));
                 QCOMPARE(s->cell(r, c)->alignment(), Qt::AlignCenter);
             }

@@ -228,6 +228,22 @@ private slots:
         clickOption(s->OpzioneNumeroMassimo[1]);
         QCOMPARE(shared().NumeroMassimo, 99);
         QCOMPARE(s->EtNumero->text(), QStringLiteral("  50 -   50 = "));
+
+        // Chosen with an arrow key, the panel hides and the keyboard comes
+        // back to the answers; Tab and Space no longer reach the options.
+        QApplication::setActiveWindow(s);
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        s->MenuNumeroMassimo->trigger();
+        QCOMPARE(QApplication::focusWidget(), s->OpzioneNumeroMassimo[1]);
+        QTest::keyClick(s->OpzioneNumeroMassimo[1], Qt::Key_Down);
+        QCOMPARE(shared().NumeroMassimo, 999);
+        QVERIFY(s->CorniceNumeroMassimo->isHidden());
+        QCOMPARE(QApplication::focusWidget(), s->Comando[0]);
+        for (int i = 0; i < 6; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY(QApplication::focusWidget()->isVisible());
+        }
+        QCOMPARE(shared().NumeroMassimo, 999);
     }
     void layout()
     {

@@ -223,12 +223,14 @@ private slots:
     void threeWrongThenRight()
     {
         TypedDrillScreen *s = open("Form20", {0.1, 0, 0.5825});
+        QApplication::setActiveWindow(s);
+        QVERIFY(QTest::qWaitForWindowActive(s));
         type(s->Text1, "1");
         enter(s->Text1);
         QVERIFY(s->ComandoIconaNo->isVisible());
         QVERIFY(!s->ComandoIconaSi->isVisible());
         QCOMPARE(s->Text1->text(), QStringLiteral("1"));   // the typed text stays
-        QVERIFY(s->Text1->hasFocus() || !QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget(), s->Text1);
         enter(s->Text1);
         type(s->Text1, "x");
         enter(s->Text1);
@@ -267,6 +269,54 @@ private slots:
         type(s->Text1, "10");
         enter(s->Text1);
         QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 2"));
+    }
+
+    // A child who answered right presses Enter on the focused "avanti": the
+    // next exercise comes, and the release of that Enter in the reopened
+    // field is not taken as an answer.
+    void enterOnAvanti()
+    {
+        TypedDrillScreen *s = open("Form20", {0.1, 0, 0.5825});
+        type(s->Text1, "57");
+        enter(s->Text1);
+        s->BottoneAvanti->setFocus();
+        f.random->push({0.0, 0.5, 0.0});
+        QTest::keyPress(s->BottoneAvanti, Qt::Key_Return);
+        QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 20 - 10 = "));
+        QVERIFY(s->Text1->isEnabled());
+        type(s->Text1, "1");
+        QTest::keyRelease(s->Text1, Qt::Key_Return);
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+    }
+
+    // Counts of one screen never show on the next, and the faces say aloud
+    // which answer they stand for.
+    void nextScreenCountsFromZero()
+    {
+        TypedDrillScreen *s = open("Form20", {0.1, 0, 0.5825});
+        QCOMPARE(s->ComandoIconaSi->accessibleName(), QStringLiteral("faccina felice"));
+        QCOMPARE(s->ComandoIconaNo->accessibleName(), QStringLiteral("faccina triste"));
+        for (int i = 0; i < 3; ++i) {
+            type(s->Text1, "1");
+            enter(s->Text1);
+            s->Text1->clear();
+        }
+        for (int i = 0; i < 5; ++i) {
+            type(s->Text1, QString::number(s->model().exercise().answer));
+            enter(s->Text1);
+            QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+        }
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 5"));
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 3"));
+        f.messages->answers = {MessageBoxes::Answer::Yes};
+        s->MenuEsci->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        TypedDrillScreen *next = open("Form16", {0.1, 0.1});
+        QCOMPARE(next->EtichettaEsatti->text(), QStringLiteral("0"));
+        type(next->Text1, "0");
+        enter(next->Text1);
+        QCOMPARE(next->EtichettaErrati->text(), QStringLiteral(" 1"));
     }
 
     void resetAndTheMenuBar()

@@ -4,7 +4,11 @@
 #include "frame/services.h"
 #include "frame/state.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QLocale>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <map>
@@ -14,6 +18,61 @@ class FeedbackTest : public QObject {
     Fakes f{};
 private slots:
     void init() { f = installFakes(); }
+
+    // The program's own message boxes answer in Italian, whatever the
+    // machine's language, and report the button pressed.
+    void messageBoxesSpeakItalian_data()
+    {
+        QTest::addColumn<bool>("question");
+        QTest::addColumn<QString>("press");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("yes") << true << QString::fromUtf8("Sì") << QStringList{"No", QString::fromUtf8("Sì")}
+                             << int(MessageBoxes::Answer::Yes);
+        QTest::newRow("no") << true << "No" << QStringList{"No", QString::fromUtf8("Sì")}
+                            << int(MessageBoxes::Answer::No);
+        QTest::newRow("ok") << false << "OK" << QStringList{"OK"} << int(MessageBoxes::Answer::Ok);
+    }
+    void messageBoxesSpeakItalian()
+    {
+        QFETCH(bool, question);
+        QFETCH(QString, press);
+        QFETCH(QStringList, buttons);
+        QFETCH(int, answer);
+        QLocale::setDefault(QLocale(QLocale::English));
+        Services real = qtServices();
+        QStringList seen;
+        QTimer::singleShot(0, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            for (QAbstractButton *b : box->findChildren<QAbstractButton *>())
+                seen << b->text();
+            for (QAbstractButton *b : box->findChildren<QAbstractButton *>())
+                if (b->text() == press)
+                    b->click();
+        });
+        const auto got = real.messages->show(nullptr, QStringLiteral("Vuoi tornare al menù?"),
+                                             QStringLiteral("Esercitazioni sulle Tolvena"),
+                                             MessageBoxes::Icon::Question,
+                                             question ? MessageBoxes::Buttons::YesNo
+                                                      : MessageBoxes::Buttons::Ok);
+        seen.sort();
+        QCOMPARE(seen, buttons);
+        QCOMPARE(int(got), answer);
+    }
+
+    // Like the real timer, the fake drops a step whose object is gone.
+    void stepsOfAGoneObjectNeverRun()
+    {
+        int ran = 0;
+        auto *gone = new QObject;
+        QObject kept;
+        f.timer->after(300, gone, [&] { ran += 1; });
+        f.timer->after(300, &kept, [&] { ran += 10; });
+        delete gone;
+        f.timer->runAll();
+        QCOMPARE(ran, 10);
+    }
 
     void colourNeverTakesTheEmptyEntry()
     {

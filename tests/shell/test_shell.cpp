@@ -7,6 +7,7 @@
 #include "shell/catalogue.h"
 #include "shell/shell.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPointer>
@@ -129,12 +130,14 @@ private slots:
     {
         shared().NumeroEsatti = 5;
         shared().NumeroErrati = 3;
+        f.random->push({0.5});   // entry 10: &H000040C0
         QWidget *menu = openScreen("FormMenu");
         QCOMPARE(shared().NumeroEsatti, std::int16_t(0));
         QCOMPARE(shared().NumeroErrati, std::int16_t(0));
         auto *check = child<QCheckBox>(menu, "Check1");
         QVERIFY(check->isChecked());
-        QCOMPARE(background(check), background(menu));
+        QCOMPARE(background(menu), bgr(0x0040C0));
+        QCOMPARE(background(check), bgr(0x0040C0));
         QCOMPARE(check->cursor().shape(), Qt::BitmapCursor);
 
         // Clear the box, visit a catalogue, come back: still cleared, and silent.
@@ -173,7 +176,9 @@ private slots:
         f.messages->answers = {MessageBoxes::Answer::No};
         QTest::mouseClick(child<QToolButton>(menu, "BottoneEsci"), Qt::LeftButton);
         QCOMPARE(f.messages->shown.last().text, QStringLiteral("Vuoi uscire dal programma?"));
+        QCOMPARE(f.messages->shown.last().title, QStringLiteral("Esercitazioni sulle Tolvena"));
         QCOMPARE(f.messages->shown.last().icon, MessageBoxes::Icon::Question);
+        QCOMPARE(f.messages->shown.last().buttons, MessageBoxes::Buttons::YesNo);
         QCOMPARE(f.application->quits, 0);
         QCOMPARE(screenNamed("FormMenu"), menu);
         QCOMPARE(background(menu), colour);
@@ -242,25 +247,131 @@ private slots:
         }
     }
 
+    void maximumNumberIsHandedOver_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("maximum");
+        QTest::newRow("Tolvena") << "Command1" << 10;
+        QTest::newRow("Tolvena varie") << "Command2" << 20;
+        QTest::newRow("possibili entro 20") << "Command28" << 20;
+        QTest::newRow("possibili entro 99") << "Command29" << 99;
+        QTest::newRow("possibili entro 999") << "Command25" << 999;
+        QTest::newRow("possibili entro 9 999") << "Command30" << 9999;
+    }
     void maximumNumberIsHandedOver()
     {
         // Buttons that set it do so before their screen opens; others leave it.
-        for (const CatalogueEntry &e : numbersCatalogue().entries) {
-            if (e.heading || e.numeroMassimo == 0)
-                continue;
-            shared().NumeroMassimo = 0;
-            auto *c = new CatalogueScreen(numbersCatalogue());
-            auto *b = c->findChild<QPushButton *>(e.name);
-            if (!b->isEnabled())
-                continue;
-            QTest::mouseClick(b, Qt::LeftButton);
-            QCOMPARE(int(shared().NumeroMassimo), e.numeroMassimo);
-            closeAllScreens();
-        }
-        shared().NumeroMassimo = 99;
+        QFETCH(QString, button);
+        QFETCH(int, maximum);
+        shared().NumeroMassimo = 0;
         QWidget *numbers = openScreen("FormMenuNumeri");
+        auto *b = numbers->findChild<QPushButton *>(button);
+        QVERIFY(b && b->isEnabled());
+        QTest::mouseClick(b, Qt::LeftButton);
+        QCOMPARE(int(shared().NumeroMassimo), maximum);
+        closeAllScreens();
+        shared().NumeroMassimo = 99;
+        numbers = openScreen("FormMenuNumeri");
         QTest::mouseClick(catalogueButton(numbers, "- 1   - 10"), Qt::LeftButton);
         QCOMPARE(shared().NumeroMassimo, std::int16_t(99));
+    }
+
+    // The splash screen as designed: texts, places and fonts.
+    void splashScreen()
+    {
+        FormAvvio avvio;
+        QStringList seen;
+        for (QLabel *l : avvio.findChildren<QLabel *>())
+            seen << l->objectName() + QLatin1Char('|') + l->text() + QLatin1Char('|')
+                        + QString::number(l->font().pixelSize());
+        seen.sort();
+        QCOMPARE(seen, QStringList({"Label1|31 luglio 2002|16", "Label2|Esercitazioni matematiche|24",
+                                    "Label2|Tolvena|93"}));
+        QCOMPARE(avvio.findChild<QLabel *>("Label1")->geometry(), QRect(48, 344, 113, 25));
+        QCOMPARE(avvio.BottoneAvvio->geometry(), QRect(248, 400, 295, 87));
+        QCOMPARE(avvio.BottoneAvvio->font().pixelSize(), 32);
+        QCOMPARE(avvio.windowTitle(), QStringLiteral("Tolvena"));
+    }
+
+    // The menu and each catalogue come on a new colour at every opening.
+    void newColourAtEveryOpening()
+    {
+        for (const char *name : {"FormMenu", "FormMenuNumeri", "FormMenuGrafici"}) {
+            f.random->push({0.0});   // entry 1: &H00C0C0FF
+            QWidget *first = openScreen(name);
+            QCOMPARE(background(first), bgr(0xC0C0FF));
+            f.random->push({0.99});  // entry 18: &H00FF00FF
+            QWidget *second = openScreen(name, first);
+            settle();
+            QCOMPARE(background(second), bgr(0xFF00FF));
+            closeAllScreens();
+        }
+    }
+
+    // Tab starts at the design's first button and goes round every button of
+    // the table from there; Shift+Tab goes back to the one before it.
+    void catalogueTabOrderGoesRound_data()
+    {
+        QTest::addColumn<QString>("catalogue");
+        QTest::addColumn<QStringList>("start");
+        QTest::addColumn<QString>("before");
+        QTest::newRow("numbers") << "FormMenuNumeri"
+                                 << QStringList{"Command1", "Command9", "Command23", "Command2"}
+                                 << "Command12";
+    }
+    void catalogueTabOrderGoesRound()
+    {
+        QFETCH(QString, catalogue);
+        QFETCH(QStringList, start);
+        QFETCH(QString, before);
+        QWidget *c = openScreen(catalogue);
+        // The window's own chain starts there too, for a window that gets
+        // the keyboard back with no focus of its own.
+        QWidget *chainFirst = c->nextInFocusChain();
+        while (chainFirst != c && !(chainFirst->focusPolicy() & Qt::TabFocus))
+            chainFirst = chainFirst->nextInFocusChain();
+        QCOMPARE(chainFirst->objectName(), start.first());
+        QApplication::setActiveWindow(c);
+        QVERIFY(QTest::qWaitForWindowActive(c));
+        QStringList order;
+        for (int i = 0; i < 40; ++i) {
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            if (i > 0 && focus->objectName() == start.first())
+                break;
+            order << focus->objectName();
+            QTest::keyClick(focus, Qt::Key_Tab);
+        }
+        QCOMPARE(order.mid(0, start.size()), start);
+        QCOMPARE(order.size(), c->findChildren<QPushButton *>().size());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), before);
+    }
+
+    // Enter presses the focused button as Space does, keypad Enter too.
+    void enterPressesTheFocusedButton()
+    {
+        QVERIFY(Main());
+        auto *avvio = child<QToolButton>(screenNamed("FormAvvio"), "BottoneAvvio");
+        avvio->setFocus();
+        QTest::keyClick(avvio, Qt::Key_Return);
+        settle();
+        QWidget *menu = screenNamed("FormMenu");
+        QVERIFY(menu);
+        auto *numbers = child<QPushButton>(menu, "Command2");
+        QTest::keyClick(numbers, Qt::Key_Enter, Qt::KeypadModifier);
+        settle();
+        QWidget *catalogue = screenNamed("FormMenuNumeri");
+        QVERIFY(catalogue);
+        QTest::keyClick(catalogueButton(catalogue, "- 1   - 10"), Qt::Key_Return);
+        settle();
+        QVERIFY(screenNamed("Form20"));
+        // A disabled button and a check box take no Enter.
+        openScreen("FormMenu", screenNamed("Form20"));
+        settle();
+        auto *check = child<QCheckBox>(screenNamed("FormMenu"), "Check1");
+        QTest::keyClick(check, Qt::Key_Return);
+        QVERIFY(check->isChecked());
     }
 };
 
