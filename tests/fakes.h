@@ -50,9 +50,11 @@ public:
 class FakeDisplay final : public DisplayService {
 public:
     int width = 1024;
+    QSize available{1024, 768};
     int result = -2;
     QList<QPair<int, int>> changes;
     int widthPixels() const override { return width; }
+    QSize availableSize() const override { return available; }
     int changeMode(int w, int h) override
     {
         changes.append({w, h});

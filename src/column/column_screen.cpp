@@ -196,7 +196,8 @@ void makeRule(QWidget *parent, const QString &name, const QLine &twips)
     auto *rule = new QFrame(parent);
     rule->setObjectName(name);
     const int x1 = px(std::min(twips.x1(), twips.x2())), x2 = px(std::max(twips.x1(), twips.x2()));
-    rule->setGeometry(x1, px(twips.y1()) - 1, x2 - x1 + 1, 2);
+    const int thickness = designPixels(2);
+    rule->setGeometry(x1, px(twips.y1()) - thickness / 2, x2 - x1 + 1, thickness);
     setBackground(rule, Qt::black);
 }
 
@@ -333,7 +334,8 @@ void ColumnScreen::layOutLine()
     for (QLabel *label : order) {
         const int width = label->text().isEmpty()
                               ? 0
-                              : QFontMetrics(label->font()).horizontalAdvance(label->text()) + 2;
+                              : QFontMetrics(label->font()).horizontalAdvance(label->text())
+                                    + designPixels(2);
         label->setGeometry(left, label->y(), width, label->height());
         left += width;
     }

@@ -1,6 +1,7 @@
 #include "column/label_drag.h"
 
 #include "frame/look.h"
+#include "frame/twips.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -12,7 +13,8 @@ LabelDrag::LabelDrag(QWidget *area) : QObject(area), area_(area)
     outline_ = new QFrame(area);
     outline_->setObjectName(QStringLiteral("ContornoTrascinamento"));
     outline_->setStyleSheet(
-        QStringLiteral("QFrame { border: 2px dashed #1b2a3a; background: transparent; }"));
+        QStringLiteral("QFrame { border: %1px dashed #1b2a3a; background: transparent; }")
+            .arg(designPixels(2)));
     outline_->setAttribute(Qt::WA_TransparentForMouseEvents);
     outline_->hide();
 }

@@ -62,8 +62,13 @@ public:
                 QPainter p(w);
                 p.fillRect(w->rect(), colour);
                 if (border.isValid()) {
-                    p.setPen(border);
-                    p.drawRect(w->rect().adjusted(0, 0, -1, -1));
+                    // A border as wide as a design pixel at the zoom.
+                    const int b = designPixels(1);
+                    const QRect r = w->rect();
+                    p.fillRect(QRect(r.left(), r.top(), r.width(), b), border);
+                    p.fillRect(QRect(r.left(), r.bottom() - b + 1, r.width(), b), border);
+                    p.fillRect(QRect(r.left(), r.top(), b, r.height()), border);
+                    p.fillRect(QRect(r.right() - b + 1, r.top(), b, r.height()), border);
                 }
             }
         }

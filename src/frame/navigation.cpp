@@ -18,6 +18,14 @@ void registerScreen(const QString &name, ScreenFactory factory)
 
 bool screenExists(const QString &name) { return registry().count(name) != 0; }
 
+QStringList registeredScreens()
+{
+    QStringList names;
+    for (const auto &entry : registry())
+        names << entry.first;
+    return names;
+}
+
 QWidget *openScreen(const QString &name, QWidget *from)
 {
     const auto it = registry().find(name);

@@ -3,6 +3,7 @@
 // every move opens the next screen first, then closes the one it leaves.
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -11,6 +12,7 @@ using ScreenFactory = std::function<QWidget *()>;
 
 void registerScreen(const QString &name, ScreenFactory factory);
 bool screenExists(const QString &name);
+QStringList registeredScreens();   // every name, in alphabetical order
 
 // Makes the screen called `name` and shows it, then closes `from` (if any).
 // Returns the new screen, or nullptr if no screen bears that name (then

@@ -109,6 +109,11 @@ public:
             return 0;
         return qRound(screen->geometry().width() * screen->devicePixelRatio());
     }
+    QSize availableSize() const override
+    {
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        return screen ? screen->availableGeometry().size() : QSize();
+    }
     int changeMode(int, int) override
     {
         // This platform gives the program no way to switch the display mode.

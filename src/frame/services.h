@@ -3,6 +3,7 @@
 // implementations at start; tests install fakes (tests/fakes.h) so that every
 // random draw, message box, sound and timer step can be scripted and read back.
 
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -38,11 +39,15 @@ public:
     virtual void beep() = 0;
 };
 
-// The display: its width in pixels and the switch of its mode.
+// The display: its width in pixels, the room it leaves for windows, and the
+// switch of its mode.
 class DisplayService {
 public:
     virtual ~DisplayService() = default;
     virtual int widthPixels() const = 0;
+    // The area windows may take (the screen less panels and task bars), in
+    // the pixels Qt lays windows out in.
+    virtual QSize availableSize() const = 0;
     // Result codes: 0 switched, 1 needs a restart, anything else not switched.
     virtual int changeMode(int width, int height) = 0;
 };

@@ -1,6 +1,7 @@
 #include "frame/widgets.h"
 
 #include "frame/look.h"
+#include "frame/services.h"
 #include "frame/twips.h"
 
 #include <QAction>
@@ -104,9 +105,10 @@ QPushButton *makeButton(QWidget *parent, const QString &objectName, const QStrin
 void fitClientArea(QWidget *area, int designWidth, int designHeight)
 {
     QSize size(px(designWidth), px(designHeight));
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+    const QSize available = services().display->availableSize();
+    if (available.isValid() && !available.isEmpty()) {
         // Room for the window frame and the menu bar on a small display.
-        const QSize room = screen->availableGeometry().size() - QSize(8, 48);
+        const QSize room = available - QSize(8, 48);
         size = size.boundedTo(room);
     }
     QRect extent(QPoint(0, 0), size);
@@ -138,23 +140,23 @@ public:
         QPainter p(b);
         const QRect r = b->rect();
         p.fillRect(r, colour);
-        // A raised edge, sunken while pressed.
+        // A raised edge, sunken while pressed, as wide as a design pixel.
+        const int e = designPixels(1);
         const QColor light = b->isDown() ? Qt::black : Qt::white;
         const QColor dark = b->isDown() ? Qt::white : Qt::black;
-        p.setPen(light);
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(dark);
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
+        p.fillRect(QRect(r.left(), r.top(), r.width(), e), light);
+        p.fillRect(QRect(r.left(), r.top(), e, r.height()), light);
+        p.fillRect(QRect(r.left(), r.bottom() - e + 1, r.width(), e), dark);
+        p.fillRect(QRect(r.right() - e + 1, r.top(), e, r.height()), dark);
         p.setFont(b->font());
         p.setPen(b->isEnabled() ? QColor(Qt::black) : QColor(Qt::darkGray));
-        const QRect box = r.adjusted(3, 3, -3, -3).translated(b->isDown() ? QPoint(1, 1) : QPoint());
+        const int inset = designPixels(3);
+        const QRect box = r.adjusted(inset, inset, -inset, -inset)
+                              .translated(b->isDown() ? QPoint(e, e) : QPoint());
         p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, b->text());
         if (b->hasFocus()) {
-            QPen pen(Qt::black, 1, Qt::DotLine);
-            p.setPen(pen);
-            p.drawRect(r.adjusted(3, 3, -4, -4));
+            p.setPen(QPen(Qt::black, e, Qt::DotLine));
+            p.drawRect(r.adjusted(inset, inset, -inset - 1, -inset - 1));
         }
         return true;
     }
