@@ -1,5 +1,8 @@
 #include "frame/services.h"
 
+#include "frame/display_modes.h"
+#include "frame/x11_display.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLockFile>
@@ -94,10 +97,16 @@ public:
             return 0;
         return qRound(screen->geometry().width() * screen->devicePixelRatio());
     }
-    int changeMode(int, int) override
+    int changeMode(int width, int height) override
     {
-        // This platform gives the program no way to switch the display mode.
-        return -2;
+#ifdef TOLVENA_HAVE_RANDR
+        return switchModeX11(width, height);
+#else
+        // Built without RandR: the program cannot switch the display mode.
+        Q_UNUSED(width);
+        Q_UNUSED(height);
+        return ModeSwitch::NotX11;
+#endif
     }
 };
 
