@@ -10,6 +10,7 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-liberation fonts-comic-neue
     xvfb xauth x11-utils
+    desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -18,6 +18,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <random>
 
@@ -77,6 +78,12 @@ public:
             if (!QFile::exists(path))
                 return;   // a missing file plays nothing and changes nothing else
             effect = std::make_unique<QSoundEffect>();
+            QSoundEffect *e = effect.get();
+            QObject::connect(e, &QSoundEffect::statusChanged, e, [e, path] {
+                if (e->status() == QSoundEffect::Error)
+                    std::fprintf(stderr, "tolvena: il suono %s non si può riprodurre.\n",
+                                 qPrintable(QDir::toNativeSeparators(path)));
+            });
             effect->setSource(QUrl::fromLocalFile(path));
         }
         effect->stop();
