@@ -1,8 +1,10 @@
 // The display switch: the choices it makes, checked without a display, and
 // the real service on whatever platform the test runs (offscreen in the
 // ordinary run, an Xvfb server in the run under xvfb-run).
+#include "fakes.h"
 #include "frame/display_modes.h"
 #include "frame/services.h"
+#include "shell/shell.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -218,6 +220,25 @@ private slots:
 #else
         QSKIP("built without xcb-randr");
 #endif
+    }
+
+    void theSplashScreenTellsTheRefusal()
+    {
+        // The splash screen with the real display and scripted answers: on the
+        // 640 x 480 Xvfb it asks, and after Yes says the mode is not there.
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("not running on X11 (run under xvfb-run for this check)");
+        if (QGuiApplication::primaryScreen()->geometry().width() >= 800)
+            QSKIP("the X screen is 800 pixels wide or more: no question is asked");
+        Fakes f = installFakes();
+        Services real = qtServices();
+        installServices(Services{.display = std::move(real.display)});
+        f.messages->answers = {MessageBoxes::Answer::Yes};
+        FormAvvio avvio;
+        QCOMPARE(f.messages->shown.size(), 2);
+        QCOMPARE(f.messages->shown[0].title, QStringLiteral("software didattico - Velandri"));
+        QCOMPARE(f.messages->shown[1].text, QStringLiteral("Risoluzione non supportata"));
+        QCOMPARE(QGuiApplication::primaryScreen()->geometry().width(), 640);
     }
 };
 
