@@ -5,12 +5,48 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 const QString ProgramTitle = QStringLiteral("Esercitazioni sulle Tolvena");
 
+QString findSoundFolder(const QString &programDir)
+{
+    const QDir dir(programDir);
+    const QString beside = dir.filePath(QStringLiteral("suoni"));
+    const QString installed =
+        QDir::cleanPath(dir.filePath(QStringLiteral("../share/tolvena/suoni")));
+    for (const QString &candidate : {beside, installed})
+        if (QFileInfo(candidate).isDir())
+            return candidate;
+    return beside;
+}
+
 QString soundFolder()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("suoni"));
+    // The program does not move while it runs: look once.
+    static const QString folder = findSoundFolder(QCoreApplication::applicationDirPath());
+    return folder;
+}
+
+QStringList soundProblems(const QString &folder)
+{
+    if (!QFileInfo(folder).isDir())
+        return {QStringLiteral("manca la cartella dei suoni %1: il programma resta muto.").arg(folder)};
+    QStringList problems;
+    for (const char *name : {"si1.wav", "si2.wav", "si3.wav", "si4.wav", "no.wav", "beep.wav"}) {
+        const QString path = QDir(folder).filePath(QLatin1String(name));
+        QFile file(path);
+        if (!file.exists()) {
+            problems << QStringLiteral("manca il suono %1.").arg(path);
+            continue;
+        }
+        // A wave file opens with "RIFF", its length, then "WAVE".
+        const QByteArray head = file.open(QIODevice::ReadOnly) ? file.read(12) : QByteArray();
+        if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
+            problems << QStringLiteral("il suono %1 non è un file WAVE leggibile.").arg(path);
+    }
+    return problems;
 }
 
 void SuonoEsatto()

@@ -1,6 +1,8 @@
 #include "frame/services.h"
 
+#include "frame/display_modes.h"
 #include "frame/feedback.h"
+#include "frame/x11_display.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +20,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <random>
 
@@ -81,6 +84,12 @@ public:
             if (!QFile::exists(path))
                 return;   // a missing file plays nothing and changes nothing else
             effect = std::make_unique<QSoundEffect>();
+            QSoundEffect *e = effect.get();
+            QObject::connect(e, &QSoundEffect::statusChanged, e, [e, path] {
+                if (e->status() == QSoundEffect::Error)
+                    std::fprintf(stderr, "tolvena: il suono %s non si può riprodurre.\n",
+                                 qPrintable(QDir::toNativeSeparators(path)));
+            });
             effect->setSource(QUrl::fromLocalFile(path));
         }
         effect->stop();
@@ -114,10 +123,16 @@ public:
         const QScreen *screen = QGuiApplication::primaryScreen();
         return screen ? screen->availableGeometry().size() : QSize();
     }
-    int changeMode(int, int) override
+    int changeMode(int width, int height) override
     {
-        // This platform gives the program no way to switch the display mode.
-        return -2;
+#ifdef TOLVENA_HAVE_RANDR
+        return switchModeX11(width, height);
+#else
+        // Built without RandR: the program cannot switch the display mode.
+        Q_UNUSED(width);
+        Q_UNUSED(height);
+        return ModeSwitch::NotX11;
+#endif
     }
 };
 

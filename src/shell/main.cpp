@@ -1,38 +1,63 @@
+#include "frame/feedback.h"
 #include "frame/look.h"
 #include "frame/services.h"
 #include "frame/twips.h"
+#include "shell/command_line.h"
 #include "shell/shell.h"
 #include "shell/zoom.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QPixmapCache>
 
 #include <cstdio>
 
+namespace {
+
+void say(std::FILE *to, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, bytes.size(), to);
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+    // The command line is answered before any window system is reached.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line = parseCommandLine(arguments);
+    if (!line.error.isEmpty()) {
+        say(stderr, line.error + QStringLiteral("\nUsa «tolvena --help» per l'elenco delle opzioni.\n"));
+        return 2;
+    }
+    if (line.help) {
+        say(stdout, helpText());
+        return 0;
+    }
+    if (line.version) {
+        say(stdout, versionText());
+        return 0;
+    }
+
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tolvena"));
+    QApplication::setApplicationVersion(ProgramVersion);
+    QGuiApplication::setDesktopFileName(ProgramId);
 
-    QCommandLineParser parser;
-    const QCommandLineOption zoomOption(
-        QStringLiteral("zoom"),
-        QStringLiteral("Ingrandimento delle finestre in percentuale: 100, 125, 150, 175, 200, 250, 300."),
-        QStringLiteral("percentuale"));
-    parser.addOption(zoomOption);
-    parser.process(app);
-
-    QString error;
-    std::optional<QString> requested;
-    if (parser.isSet(zoomOption))
-        requested = parser.value(zoomOption);
-    setZoom(startZoom(requested, &error));
-    if (!error.isEmpty())
-        std::fprintf(stderr, "%s\n", qPrintable(error));
+    // One zoom for the whole run, before the first window.
+    QString zoomError;
+    setZoom(startZoom(line.zoom, &zoomError));
+    if (!zoomError.isEmpty())
+        say(stderr, zoomError + QLatin1Char('\n'));
 
     installFonts();
     // Our drawings are few and small; the style's caches need little room.
     QPixmapCache::setCacheLimit(static_cast<int>(2048 * zoom() * zoom()));
+    // Say once what is wrong with the sounds; the program goes on without them.
+    for (const QString &problem : soundProblems(soundFolder()))
+        say(stderr, QStringLiteral("tolvena: %1\n").arg(problem));
     registerAllScreens();
     if (!Main())
         return 0;

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QTimer>
@@ -156,6 +157,56 @@ private slots:
         real.sound->play(QStringLiteral("/nonexistent/suoni/si1.wav"));
         real.sound->play(QString());
         QVERIFY(clock.elapsed() < 500);
+    }
+
+    void soundsBesideTheProgramComeFirst_data()
+    {
+        QTest::addColumn<QStringList>("folders");   // made under a fresh prefix
+        QTest::addColumn<QString>("found");         // relative to the prefix
+        QTest::newRow("build folder") << QStringList{"bin/suoni"} << "bin/suoni";
+        QTest::newRow("installed") << QStringList{"share/tolvena/suoni"} << "share/tolvena/suoni";
+        QTest::newRow("both: beside wins")
+            << QStringList{"bin/suoni", "share/tolvena/suoni"} << "bin/suoni";
+        QTest::newRow("neither: beside, silent") << QStringList{} << "bin/suoni";
+        QTest::newRow("other data only") << QStringList{"share/altro/suoni"} << "bin/suoni";
+    }
+    void soundsBesideTheProgramComeFirst()
+    {
+        QFETCH(QStringList, folders);
+        QFETCH(QString, found);
+        QTemporaryDir prefix;
+        QDir root(prefix.path());
+        QVERIFY(root.mkpath("bin"));
+        for (const QString &f : folders)
+            QVERIFY(root.mkpath(f));
+        QCOMPARE(findSoundFolder(root.filePath("bin")), root.filePath(found));
+    }
+
+    void soundProblemsAreNamed()
+    {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("suoni");
+        QCOMPARE(soundProblems(folder),
+                 QStringList{QStringLiteral("manca la cartella dei suoni %1: il programma resta muto.").arg(folder)});
+        QVERIFY(QDir().mkpath(folder));
+        const QByteArray wave = QByteArray("RIFF") + QByteArray(4, '\0') + "WAVEfmt ";
+        const QList<QPair<QString, QByteArray>> files{
+            {"si1.wav", wave}, {"si2.wav", "RIFF\0\0\0\0AVI "}, {"si3.wav", "RIFF"},
+            {"si4.wav", QByteArray()}};
+        for (const auto &[name, bytes] : files) {
+            QFile file(QDir(folder).filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        const QString at = folder + QLatin1Char('/');
+        QCOMPARE(soundProblems(folder),
+                 (QStringList{QString::fromUtf8("il suono %1si2.wav non è un file WAVE leggibile.").arg(at),
+                              QString::fromUtf8("il suono %1si3.wav non è un file WAVE leggibile.").arg(at),
+                              QString::fromUtf8("il suono %1si4.wav non è un file WAVE leggibile.").arg(at),
+                              QStringLiteral("manca il suono %1no.wav.").arg(at),
+                              QStringLiteral("manca il suono %1beep.wav.").arg(at)}));
+        // The program's own sounds are all right.
+        QCOMPARE(soundProblems(QStringLiteral(TOLVENA_SOUNDS)), QStringList());
     }
 
     void secondCopyIsRefusedAndAStaleLockIsTakenOver()

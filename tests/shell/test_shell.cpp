@@ -107,7 +107,8 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("switched") << 0 << QStringLiteral("Cambio risoluzione OK. ");
         QTest::newRow("restart") << 1 << QString::fromUtf8("Per cambiare risoluzione è necessario 'Riavviare il sistema'");
-        QTest::newRow("failed") << -2 << QStringLiteral("Risoluzione non supportata");
+        QTest::newRow("failed") << -1 << QStringLiteral("Risoluzione non supportata");
+        QTest::newRow("no such mode") << -4 << QStringLiteral("Risoluzione non supportata");
         QTest::newRow("other") << 7 << QStringLiteral("Risoluzione non supportata");
     }
     void resolutionOutcomes()

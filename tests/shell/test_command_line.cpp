@@ -1,0 +1,80 @@
+// The command line, read without any window.
+#include "shell/command_line.h"
+
+#include <QTest>
+
+class CommandLineTest : public QObject {
+    Q_OBJECT
+private slots:
+    void reading_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("help");
+        QTest::addColumn<bool>("version");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("nothing") << QStringList{"tolvena"} << false << false << "";
+        QTest::newRow("--help") << QStringList{"tolvena", "--help"} << true << false << "";
+        QTest::newRow("-h") << QStringList{"tolvena", "-h"} << true << false << "";
+        QTest::newRow("--version") << QStringList{"tolvena", "--version"} << false << true << "";
+        QTest::newRow("-v") << QStringList{"tolvena", "-v"} << false << true << "";
+        QTest::newRow("both") << QStringList{"tolvena", "-v", "--help"} << true << true << "";
+        QTest::newRow("Qt's -platform")
+            << QStringList{"tolvena", "-platform", "offscreen"} << false << false << "";
+        QTest::newRow("Qt's --style=")
+            << QStringList{"tolvena", "--style=Fusion", "-reverse"} << false << false << "";
+        QTest::newRow("unknown long")
+            << QStringList{"tolvena", "--colore"} << false << false << "Opzione sconosciuta: --colore";
+        QTest::newRow("unknown short")
+            << QStringList{"tolvena", "-x"} << false << false << "Opzione sconosciuta: -x";
+        QTest::newRow("a stray word")
+            << QStringList{"tolvena", "sottrazioni"} << false << false << "Argomento inatteso: sottrazioni";
+        QTest::newRow("value missing")
+            << QStringList{"tolvena", "-display"} << false << false
+            << "Manca il valore dopo l'ultima opzione: -display";
+        QTest::newRow("no arguments at all") << QStringList{} << false << false << "";
+        QTest::newRow("--zoom without its value")
+            << QStringList{"tolvena", "--zoom"} << false << false
+            << "Manca il valore dopo l'ultima opzione: --zoom";
+    }
+    void reading()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(bool, help);
+        QFETCH(bool, version);
+        QFETCH(QString, error);
+        const CommandLine line = parseCommandLine(args);
+        QCOMPARE(line.help, help);
+        QCOMPARE(line.version, version);
+        QCOMPARE(line.error, error);
+    }
+
+    // The zoom is passed on as written; its value is judged at start.
+    void zoomIsPassedOn()
+    {
+        QCOMPARE(parseCommandLine({"tolvena", "--zoom", "150"}).zoom, std::optional<QString>("150"));
+        QCOMPARE(parseCommandLine({"tolvena", "--zoom=abc"}).zoom, std::optional<QString>("abc"));
+        QVERIFY(!parseCommandLine({"tolvena"}).zoom);
+    }
+
+    void helpIsItalianAndListsTheOptions()
+    {
+        QCOMPARE(helpText(),
+                 QString::fromUtf8("Uso: tolvena [opzioni]\n"
+                                   "Tolvena: esercitazioni matematiche sulla sottrazione per la "
+                                   "scuola primaria.\n\n"
+                                   "Opzioni:\n"
+                                   "  -h, --help     Mostra questo aiuto ed esce.\n"
+                                   "  -v, --version  Mostra la versione ed esce.\n"
+                                   "  --zoom N       Ingrandisce le finestre del N per cento: 100, "
+                                   "125, 150, 175, 200, 250 o 300.\n"));
+    }
+
+    void versionNamesTheProgram()
+    {
+        QCOMPARE(versionText(), QStringLiteral("tolvena 1.0\n"));
+        QCOMPARE(ProgramId, QStringLiteral("it.tolvena.Tolvena"));
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandLineTest)
+#include "test_command_line.moc"
