@@ -1,11 +1,13 @@
 // Opens every registered screen (or those named on the command line) and saves
 // a picture of each into the folder given first, for looking at the layouts.
-// Usage: tolvena-screenshots OUTDIR [SCREEN...]
+// Usage: tolvena-screenshots [--zoom N] OUTDIR [SCREEN...]
 
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/services.h"
+#include "frame/twips.h"
 #include "shell/shell.h"
+#include "shell/zoom.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,9 +17,16 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.size() >= 2 && args.first() == QStringLiteral("--zoom")) {
+        const auto z = zoomFromPercent(args.at(1));
+        if (!z)
+            return 2;
+        setZoom(*z);
+        args = args.mid(2);
+    }
     installFonts();
     registerAllScreens();
-    const QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
         return 2;
     QDir out(args.first());
