@@ -148,11 +148,17 @@ public:
         p.drawLine(r.bottomLeft(), r.bottomRight());
         p.drawLine(r.topRight(), r.bottomRight());
         p.setFont(b->font());
-        p.setPen(b->isEnabled() ? QColor(Qt::black) : QColor(Qt::darkGray));
+        // Captions stay readable on dark colours (the blues of the colouring buttons).
+        const bool darkColour =
+            0.2126 * colour.redF() + 0.7152 * colour.greenF() + 0.0722 * colour.blueF() < 0.15;
+        if (b->isEnabled())
+            p.setPen(darkColour ? QColor(Qt::white) : QColor(Qt::black));
+        else
+            p.setPen(darkColour ? QColor(Qt::lightGray) : QColor(Qt::darkGray));
         const QRect box = r.adjusted(3, 3, -3, -3).translated(b->isDown() ? QPoint(1, 1) : QPoint());
         p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, b->text());
         if (b->hasFocus()) {
-            QPen pen(Qt::black, 1, Qt::DotLine);
+            QPen pen(darkColour ? Qt::white : Qt::black, 1, Qt::DotLine);
             p.setPen(pen);
             p.drawRect(r.adjusted(3, 3, -4, -4));
         }
