@@ -1,3 +1,4 @@
+#include "abacus/complete_screen.h"
 #include "aids/hundred_count_screen.h"
 #include "aids/hundred_table_screen.h"
 #include "aids/make_ten_screen.h"
@@ -24,4 +25,5 @@ void registerAllScreens()
     registerColumnScreens();
     registerHundredTable();
     registerHundredCount();
+    registerCompleteScreens();
 }

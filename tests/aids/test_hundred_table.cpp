@@ -22,16 +22,6 @@ using Outcome = HundredTableModel::Outcome;
 Q_DECLARE_METATYPE(Draw)
 
 namespace {
-QWidget *fromGraphicCatalogue(const QString &button)
-{
-    QWidget *catalogue = openScreen(QStringLiteral("FormMenuGrafici"));
-    auto *b = catalogue ? catalogue->findChild<QPushButton *>(button) : nullptr;
-    if (!b || !b->isEnabled())
-        return nullptr;
-    QTest::mouseClick(b, Qt::LeftButton);
-    return onlyScreen();
-}
-
 QColor cellColour(QPushButton *cell) { return cell->property("buttonColour").value<QColor>(); }
 
 const QColor lightGreen(0xC0, 0xFF, 0xC0), green(0x00, 0xC0, 0x00), red(0xFF, 0x00, 0x00),
