@@ -140,29 +140,6 @@ private slots:
             QVERIFY(tens && units && smallUnits);
     }
 
-    void answersOnTheModel()
-    {
-        HundredTableModel m(Draw::Units);
-        QCOMPARE(m.press(0), Outcome::Ignored);   // nothing drawn yet
-        fakes.random->push({0.5, 0.5});           // 50 - 4
-        m.next();
-        QCOMPARE(m.mark(50), HundredTableModel::Mark::First);
-        QCOMPARE(m.mark(46), HundredTableModel::Mark::Plain);
-        QCOMPARE(m.press(47), Outcome::Wrong);
-        QCOMPARE(m.press(46), Outcome::Right);
-        QCOMPARE(m.text(), QStringLiteral(" 50 -  4 =  46"));
-        QCOMPARE(m.mark(46), HundredTableModel::Mark::Answered);
-        QCOMPARE(m.press(46), Outcome::Ignored);
-        QCOMPARE(m.press(45), Outcome::Wrong);
-        // Taking away 0: the green cell itself is the answer and turns red.
-        fakes.random->push({0.0, 0.0});
-        m.next();
-        QCOMPARE(m.text(), QStringLiteral(" 10 -  0 = "));
-        QCOMPARE(m.mark(46), HundredTableModel::Mark::Plain);
-        QCOMPARE(m.press(10), Outcome::Right);
-        QCOMPARE(m.mark(10), HundredTableModel::Mark::Answered);
-    }
-
     void screensFromTheCatalogue_data()
     {
         QTest::addColumn<QString>("button");
@@ -297,33 +274,21 @@ private slots:
         HundredTableScreen *s = open(QStringLiteral("Form100c"), {0.5, 0.5});   // 50 - 4
         QVERIFY(s);
         QCOMPARE(QApplication::focusWidget(), s->Numero[50]);
-        QTest::keyClick(s->Numero[50], Qt::Key_Right);
-        QCOMPARE(QApplication::focusWidget(), s->Numero[51]);
-        QTest::keyClick(s->Numero[51], Qt::Key_Up);
-        QCOMPARE(QApplication::focusWidget(), s->Numero[41]);
-        QTest::keyClick(s->Numero[41], Qt::Key_Left);
-        QTest::keyClick(s->Numero[40], Qt::Key_Left);   // row start: stays
-        QCOMPARE(QApplication::focusWidget(), s->Numero[40]);
-        QTest::keyClick(s->Numero[40], Qt::Key_Down);
-        QTest::keyClick(s->Numero[50], Qt::Key_Right);
-        QTest::keyClick(s->Numero[51], Qt::Key_Right);
-        QTest::keyClick(s->Numero[52], Qt::Key_Right);
-        QTest::keyClick(s->Numero[53], Qt::Key_Down);
-        QCOMPARE(QApplication::focusWidget(), s->Numero[63]);
-        QTest::keyClick(s->Numero[63], Qt::Key_Up);
-        QTest::keyClick(s->Numero[53], Qt::Key_Up);
-        QTest::keyClick(s->Numero[43], Qt::Key_Space);
-        QCOMPARE(s->errati(), 1);
-        QTest::keyClick(s->Numero[43], Qt::Key_Right);
-        QTest::keyClick(s->Numero[44], Qt::Key_Right);
-        QTest::keyClick(s->Numero[45], Qt::Key_Right);
-        QTest::keyClick(s->Numero[46], Qt::Key_Space);
+        // From 50: up, left at the row's start (stays), right twice, down.
+        for (Qt::Key key : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QCOMPARE(QApplication::focusWidget(), s->Numero[52]);
+        for (Qt::Key key : {Qt::Key_Up, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right})
+            QTest::keyClick(QApplication::focusWidget(), key);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(s->esatti(), 1);
         QCOMPARE(QApplication::focusWidget(), s->BottoneAvanti);
         // The answered cell is stepped over.
         s->Numero[45]->setFocus();
         QTest::keyClick(s->Numero[45], Qt::Key_Right);
         QCOMPARE(QApplication::focusWidget(), s->Numero[47]);
+        QTest::keyClick(s->Numero[56], Qt::Key_Up);   // 46 closed: on to 36
+        QCOMPARE(QApplication::focusWidget(), s->Numero[36]);
     }
 
     // Clicks, "avanti" and the menus in any order: at most the first number
