@@ -149,13 +149,19 @@ public:
         p.fillRect(QRect(r.left(), r.bottom() - e + 1, r.width(), e), dark);
         p.fillRect(QRect(r.right() - e + 1, r.top(), e, r.height()), dark);
         p.setFont(b->font());
-        p.setPen(b->isEnabled() ? QColor(Qt::black) : QColor(Qt::darkGray));
+        // Captions stay readable on dark colours (the blues of the colouring buttons).
+        const bool darkColour =
+            0.2126 * colour.redF() + 0.7152 * colour.greenF() + 0.0722 * colour.blueF() < 0.15;
+        if (b->isEnabled())
+            p.setPen(darkColour ? QColor(Qt::white) : QColor(Qt::black));
+        else
+            p.setPen(darkColour ? QColor(Qt::lightGray) : QColor(Qt::darkGray));
         const int inset = designPixels(3);
         const QRect box = r.adjusted(inset, inset, -inset, -inset)
                               .translated(b->isDown() ? QPoint(e, e) : QPoint());
         p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, b->text());
         if (b->hasFocus()) {
-            p.setPen(QPen(Qt::black, e, Qt::DotLine));
+            p.setPen(QPen(darkColour ? Qt::white : Qt::black, e, Qt::DotLine));
             p.drawRect(r.adjusted(inset, inset, -inset - 1, -inset - 1));
         }
         return true;

@@ -1,3 +1,6 @@
+#include "abacus/complete_screen.h"
+#include "aids/hundred_count_screen.h"
+#include "aids/hundred_table_screen.h"
 #include "aids/make_ten_screen.h"
 #include "column/column_screen.h"
 #include "drills/possible_screen.h"
@@ -20,4 +23,7 @@ void registerAllScreens()
     registerPossibleDrill();
     registerMakeTen();
     registerColumnScreens();
+    registerHundredTable();
+    registerHundredCount();
+    registerCompleteScreens();
 }

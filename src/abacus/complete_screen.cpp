@@ -1,0 +1,265 @@
+#include "abacus/complete_screen.h"
+
+#include "frame/look.h"
+#include "frame/navigation.h"
+#include "frame/twips.h"
+#include "frame/widgets.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+constexpr int bigSide = 1665;
+constexpr std::uint32_t unitColour = 0xFF0000;
+constexpr std::uint32_t tenColour = 0x0000FF;
+constexpr std::uint32_t hundredColour = 0x00C000;
+
+using Kind = CompleteDesign::Colours;
+
+// The small squares and the big ones, drawn in one area.
+class SquaresView final : public QWidget {
+public:
+    SquaresView(QWidget *parent, const CompleteDesign &design, const CompleteScreen &screen)
+        : QWidget(parent), design_(design), screen_(screen)
+    {
+        QRect extent(design.grid, QSize(9 * design.pitch + design.side, 9 * design.pitch + design.side));
+        for (const QPoint &at : design.big)
+            extent = extent.united(QRect(at, QSize(bigSide, bigSide)));
+        origin_ = extent.topLeft();
+        setGeometry(twipsRect(extent.x(), extent.y(), extent.width(), extent.height()));
+        setObjectName(QStringLiteral("Quadretti"));
+        setAccessibleName(QStringLiteral("quadretti"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        QPen edge(Qt::black);
+        edge.setWidthF(pxF(15));
+        p.setPen(edge);
+        const auto box = [this](int left, int top, int side) {
+            return QRectF(pxF(left - origin_.x()), pxF(top - origin_.y()), pxF(side), pxF(side))
+                .adjusted(pxF(7.5), pxF(7.5), -pxF(7.5), -pxF(7.5));
+        };
+        for (int j = 0; j < static_cast<int>(design_.big.size()); ++j) {
+            const QPoint at = design_.big[static_cast<std::size_t>(j)];
+            p.setBrush(screen_.bigColour(j));
+            p.drawRect(box(at.x(), at.y(), bigSide));
+        }
+        for (int i = 0; i < 100; ++i) {
+            p.setBrush(screen_.squareColour(i));
+            p.drawRect(box(design_.grid.x() + design_.pitch * (i / 10),
+                           design_.grid.y() + design_.pitch * (i % 10), design_.side));
+        }
+    }
+
+private:
+    const CompleteDesign &design_;
+    const CompleteScreen &screen_;
+    QPoint origin_;
+};
+
+CompleteDesign hundred()
+{
+    CompleteDesign d;
+    d.name = QStringLiteral("Form100g");
+    d.rule = {100, 0, false, 0, 0, 0, 0, false, QStringLiteral(" = 100")};
+    d.clientArea = QSize(11955, 9420);
+    d.grid = QPoint(240, 1080);
+    d.plain = 0x80FF80;
+    d.line = {QPoint(1440, 120), QSize(975, 600), 3, 21.75};
+    d.buttons = {
+        {Kind::Unit, QStringLiteral("Command2"), QStringLiteral("Colora un'unità"),
+         QRect(6600, 2640, 1650, 915), unitColour},
+        {Kind::Ten, QStringLiteral("Command1"), QStringLiteral("Colora una decina"),
+         QRect(6600, 4920, 1650, 915), tenColour},
+    };
+    d.ricomincia = QRect(9000, 4560, 1905, 1110);
+    d.avanti = QPoint(9000, 6600);
+    d.iconaSi = QPoint(9420, 240);
+    d.labelsLeft = 9120;
+    d.countersLeft = 9960;
+    return d;
+}
+
+CompleteDesign larger(int total)
+{
+    CompleteDesign d;
+    d.clientArea = QSize(12975, 9840);
+    d.pitch = 165;
+    d.side = 180;
+    d.plain = 0xFFFFC0;
+    d.line = {QPoint(840, 5160), QSize(1215, 600), 4, 21.75};
+    d.buttons = {
+        {Kind::Hundred, QStringLiteral("Command3"), QStringLiteral("centinaio"),
+         QRect(120, 6360, 1830, 660), hundredColour},
+        {Kind::Ten, QStringLiteral("Command1"), QStringLiteral("decina"),
+         QRect(2160, 6360, 1830, 675), tenColour},
+        {Kind::Unit, QStringLiteral("Command2"), QStringLiteral("unità"),
+         QRect(4200, 6360, 1830, 675), 0xC00000},
+    };
+    d.avanti = QPoint(8760, 6480);
+    if (total == 500) {
+        d.name = QStringLiteral("Form500g");
+        d.rule = {500, 4, true, 500, 0, 5, 50, true, QStringLiteral(" = 500")};
+        d.grid = QPoint(2205, 2370);
+        d.big = {{360, 240}, {2205, 240}, {4080, 240}, {360, 2400}};
+        d.ricomincia = QRect(8760, 4440, 1905, 1110);
+        d.iconaSi = QPoint(9180, 120);
+        d.labelsLeft = 8880;
+        d.countersLeft = 9720;
+    } else {
+        d.name = QStringLiteral("Form1000g");
+        d.rule = {1000, 9, true, 999, 1, 9, 99, true, QStringLiteral(" = 1 000")};
+        d.grid = QPoint(7485, 2130);
+        for (int left : {120, 1965, 3840, 5640, 7440})
+            d.big.emplace_back(left, 120);
+        for (int left : {120, 1920, 3840, 5640})
+            d.big.emplace_back(left, 2160);
+        d.ricomincia = QRect(8760, 5040, 1905, 1110);
+        d.iconaSi = QPoint(9780, 120);
+        d.labelsLeft = 9480;
+        d.countersLeft = 10320;
+    }
+    return d;
+}
+
+FrameDesign frame(const CompleteDesign &c)
+{
+    // The counters keep the usual arrangement under the faces.
+    const int top = c.iconaSi.y();
+    FrameDesign d;
+    d.name = c.name;
+    d.catalogue = QStringLiteral("FormMenuGrafici");
+    d.clientArea = c.clientArea;
+    d.iconaSi = QRect(c.iconaSi, QSize(1095, 975));
+    d.iconaNo = QRect(c.iconaSi + QPoint(-60, 30), QSize(1095, 975));
+    d.label1 = QRect(c.labelsLeft, top + 1155, 735, 375);
+    d.esatti = QRect(c.countersLeft, top + 1050, 975, 615);
+    d.label2 = QRect(c.labelsLeft, top + 1680, 735, 495);
+    d.errati = QRect(c.countersLeft, top + 1575, 855, 615);
+    d.avanti = QRect(c.avanti, QSize(1935, 975));
+    d.avantiEnabled = true;   // the first exercise closes it
+    return d;
+}
+
+QString discFor(Kind kind)
+{
+    switch (kind) {
+    case Kind::Unit: return QStringLiteral("squares_disc_blue");
+    case Kind::Ten: return QStringLiteral("squares_disc_red");
+    case Kind::Hundred: break;
+    }
+    return QStringLiteral("squares_disc_green");
+}
+} // namespace
+
+const std::vector<CompleteDesign> &completeDesigns()
+{
+    static const std::vector<CompleteDesign> designs = {hundred(), larger(500), larger(1000)};
+    return designs;
+}
+
+CompleteScreen::CompleteScreen(const CompleteDesign &design, QWidget *parent)
+    : AnswerLineScreen(frame(design), design.line, parent), design_(design), model_(design.rule)
+{
+    Quadretti = new SquaresView(area(), design, *this);
+
+    QWidget *before = Text1;
+    for (const CompleteDesign::Button &b : design.buttons) {
+        QPushButton *button = makeButton(area(), b.objectName, b.caption, b.box.x(), b.box.y(),
+                                         b.box.width(), b.box.height(),
+                                         QStringLiteral("MS Sans Serif"), 8.25);
+        setButtonColour(button, bgr(b.colour));
+        button->setCursor(pointer(discFor(b.kind)));
+        const Kind kind = b.kind;
+        connect(button, &QPushButton::clicked, this, [this, kind] { colour(kind); });
+        (kind == Kind::Unit ? Command2 : kind == Kind::Ten ? Command1 : Command3) = button;
+        setTabOrder(before, button);
+        before = button;
+    }
+    const QRect &r = design.ricomincia;
+    BottoneRicomincia = makePictureButton(area(), QStringLiteral("BottoneRicomincia"),
+                                          QStringLiteral("Ricomincia"), QStringLiteral("squares_bin"),
+                                          r.x(), r.y(), r.width(), r.height(),
+                                          QStringLiteral("Arial"), 14.25);
+    BottoneRicomincia->setCursor(pointer(QStringLiteral("squares_bin")));
+    connect(BottoneRicomincia, &QToolButton::clicked, this, [this] { ricomincia(); });
+    setTabOrder(before, BottoneRicomincia);
+    setTabOrder(BottoneRicomincia, BottoneAvanti);
+
+    GeneraEsercizio();
+}
+
+QColor CompleteScreen::squareColour(int i) const
+{
+    switch (model_.square(i)) {
+    case SquaresModel::Square::Unit: return bgr(unitColour);
+    case SquaresModel::Square::Ten: return bgr(tenColour);
+    case SquaresModel::Square::Plain: break;
+    }
+    return bgr(design_.plain);
+}
+
+QColor CompleteScreen::bigColour(int j) const
+{
+    return bgr(j < model_.contaCentinaia() ? hundredColour : design_.plain);
+}
+
+void CompleteScreen::GeneraEsercizio()
+{
+    Text1->setEnabled(true);
+    BottoneAvanti->setEnabled(false);
+    newBackground();
+    model_.next();
+    squaresChanged();
+    Text1->clear();
+    showLine(model_.before(), model_.after());
+}
+
+void CompleteScreen::squaresChanged()
+{
+    Quadretti->setAccessibleDescription(model_.description());
+    Quadretti->update();
+}
+
+void CompleteScreen::colour(Kind kind)
+{
+    const bool changed = kind == Kind::Unit ? model_.unit()
+                         : kind == Kind::Ten ? model_.ten()
+                                             : model_.hundred();
+    if (changed)
+        squaresChanged();
+}
+
+void CompleteScreen::ricomincia()
+{
+    model_.restart();
+    squaresChanged();
+    Text1->clear();
+    showLine(model_.before(), model_.after());
+}
+
+AnswerLineScreen::Judged CompleteScreen::judge(const QString &typed)
+{
+    return judged(model_.check(typed));
+}
+
+void CompleteScreen::onSolved() { BottoneRicomincia->setEnabled(false); }
+
+void CompleteScreen::onAvanti()
+{
+    GeneraEsercizio();
+    BottoneRicomincia->setEnabled(true);
+    Text1->setFocus();
+}
+
+void registerCompleteScreens()
+{
+    for (const CompleteDesign &d : completeDesigns())
+        registerScreen(d.name, [&d] { return new CompleteScreen(d); });
+}

@@ -1,0 +1,26 @@
+#include "aids/hundred_count.h"
+
+#include "frame/numbers.h"
+#include "frame/services.h"
+
+#include <algorithm>
+
+void HundredCountModel::next()
+{
+    n_ = std::clamp(Int(Rnd() * 101), 0, 100);
+    solved_ = false;
+}
+
+HundredCountModel::Outcome HundredCountModel::check(const QString &typed)
+{
+    if (solved_ || typed.isEmpty())
+        return Outcome::Ignored;
+    if (n_ + readLeadingNumber(typed) != 100)
+        return Outcome::Wrong;
+    solved_ = true;
+    return Outcome::Right;
+}
+
+QString HundredCountModel::before() const { return B(n_) + QStringLiteral(" + "); }
+
+QString HundredCountModel::after() const { return QStringLiteral(" = 100"); }

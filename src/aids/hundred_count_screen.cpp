@@ -1,0 +1,82 @@
+#include "aids/hundred_count_screen.h"
+
+#include "frame/look.h"
+#include "frame/navigation.h"
+#include "frame/widgets.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace {
+constexpr std::uint32_t countedCell = 0x00C000;
+constexpr std::uint32_t missingCell = 0xC0FFFF;
+
+FrameDesign frame()
+{
+    FrameDesign d;
+    d.name = QStringLiteral("FormC100");
+    d.catalogue = QStringLiteral("FormMenuGrafici");
+    d.clientArea = QSize(12690, 9300);
+    d.iconaSi = QRect(8940, 360, 1095, 975);
+    d.iconaNo = QRect(8880, 390, 1095, 975);
+    d.label1 = QRect(8640, 1515, 735, 375);
+    d.esatti = QRect(9480, 1410, 975, 615);
+    d.label2 = QRect(8640, 2040, 735, 495);
+    d.errati = QRect(9480, 1935, 855, 615);
+    d.avanti = QRect(9360, 6480, 1935, 975);
+    d.avantiEnabled = true;
+    d.ownCounters = true;
+    return d;
+}
+} // namespace
+
+HundredCountScreen::HundredCountScreen(QWidget *parent)
+    : AnswerLineScreen(frame(), AnswerLineDesign{QPoint(7380, 4080), QSize(975, 700), 3, 21.75},
+                       parent)
+{
+    for (int i = 0; i < 100; ++i) {
+        QLabel *cell = makeLabel(area(), QStringLiteral("Numero"), QString::number(i + 1),
+                                 120 + 720 * (i % 10), 240 + 720 * (i / 10), 735, 735,
+                                 QStringLiteral("Arial"), 21.75);
+        cell->setProperty("index", i);
+        cell->setAlignment(Qt::AlignCenter);
+        cell->setFrameShape(QFrame::Box);
+        cell->setAccessibleName(QString::number(i + 1));
+        Numero.push_back(cell);
+    }
+    setTabOrder(Text1, BottoneAvanti);
+    GeneraEsercizio();
+}
+
+void HundredCountScreen::GeneraEsercizio()
+{
+    BottoneAvanti->setEnabled(false);
+    Text1->setEnabled(true);
+    newBackground();
+    model_.next();
+    for (int i = 0; i < 100; ++i) {
+        const bool counted = i < model_.n();
+        setBackground(Numero[static_cast<std::size_t>(i)], bgr(counted ? countedCell : missingCell));
+        Numero[static_cast<std::size_t>(i)]->setAccessibleDescription(
+            counted ? QStringLiteral("verde") : QStringLiteral("giallo"));
+    }
+    Text1->clear();
+    showLine(model_.before(), model_.after());
+}
+
+AnswerLineScreen::Judged HundredCountScreen::judge(const QString &typed)
+{
+    return judged(model_.check(typed));
+}
+
+void HundredCountScreen::onAvanti()
+{
+    GeneraEsercizio();
+    Text1->setFocus();
+}
+
+void registerHundredCount()
+{
+    registerScreen(QStringLiteral("FormC100"), [] { return new HundredCountScreen; });
+}

@@ -1,0 +1,81 @@
+#include "frame/answer_line.h"
+
+#include "frame/keyboard.h"
+#include "frame/look.h"
+#include "frame/twips.h"
+#include "frame/widgets.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace {
+QLabel *lineLabel(QWidget *area, int index, const AnswerLineDesign &d)
+{
+    QLabel *l = makeLabel(area, QStringLiteral("EtichettaNumero"), QString(), d.start.x(),
+                          d.start.y(), d.field.width(), d.field.height(), QStringLiteral("Arial"),
+                          d.points);
+    l->setProperty("index", index);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setBackground(l, Qt::white);
+    return l;
+}
+
+// A label sized to its text, as high as the field beside it.
+void fitText(QLabel *l, int height)
+{
+    const int width = l->fontMetrics().horizontalAdvance(l->text()) + 2 * l->margin();
+    l->resize(std::max(width, 1), height);
+}
+} // namespace
+
+AnswerLineScreen::AnswerLineScreen(const FrameDesign &frame, const AnswerLineDesign &line,
+                                   QWidget *parent)
+    : ExerciseScreen(frame, parent)
+{
+    EtichettaNumero0 = lineLabel(area(), 0, line);
+    Text1 = new QLineEdit(area());
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFont(designFont(QStringLiteral("Arial"), line.points));
+    Text1->setMaxLength(line.maxLength);
+    Text1->setAlignment(Qt::AlignCenter);
+    Text1->setAccessibleName(QStringLiteral("risposta"));
+    place(Text1, line.start.x(), line.start.y(), line.field.width(), line.field.height());
+    judgeOnEnter(Text1, [this] { checkAnswer(); });
+    EtichettaNumero1 = lineLabel(area(), 1, line);
+}
+
+void AnswerLineScreen::showLine(const QString &before, const QString &after)
+{
+    EtichettaNumero0->setText(before);
+    EtichettaNumero1->setText(after);
+    const int height = Text1->height();
+    fitText(EtichettaNumero0, height);
+    fitText(EtichettaNumero1, height);
+    const QPoint start = EtichettaNumero0->pos();
+    Text1->move(start.x() + EtichettaNumero0->width(), start.y());
+    EtichettaNumero1->move(Text1->x() + Text1->width(), start.y());
+}
+
+void AnswerLineScreen::checkAnswer()
+{
+    if (!Text1->isEnabled())
+        return;
+    switch (judge(Text1->text())) {
+    case Judged::Right:
+        rightAnswer();
+        BottoneAvanti->setEnabled(true);
+        Text1->setEnabled(false);
+        onSolved();
+        BottoneAvanti->setFocus();
+        break;
+    case Judged::Wrong:
+        wrongAnswer();
+        Text1->setFocus();
+        break;
+    case Judged::Ignored:
+        break;
+    }
+}
+
+void AnswerLineScreen::onFirstShown() { Text1->setFocus(); }
