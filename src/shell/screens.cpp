@@ -1,3 +1,4 @@
+#include "abacus/abacus_screen.h"
 #include "aids/make_ten_screen.h"
 #include "column/column_screen.h"
 #include "drills/possible_screen.h"
@@ -20,4 +21,5 @@ void registerAllScreens()
     registerPossibleDrill();
     registerMakeTen();
     registerColumnScreens();
+    registerAbacusScreens();
 }
