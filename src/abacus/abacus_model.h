@@ -72,9 +72,7 @@ public:
     // made in this exercise, the screen has none, or one is under way.
     Exchange startExchange(int lower);
     bool exchangeAvailable(int lower) const;
-    bool exchangeUsed(int lower) const { return used_[lower]; }
     bool exchanging() const { return animation_.has_value(); }
-    int exchangeStepsDone() const { return animation_ ? animation_->done : 0; }
     // One blink step; the last one is ExchangeSteps.
     void exchangeStep();
     // After the last step: the ten beads stay and the exchange is used up.
