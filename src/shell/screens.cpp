@@ -1,3 +1,4 @@
+#include "abacus/abacus_screen.h"
 #include "abacus/complete_screen.h"
 #include "aids/hundred_count_screen.h"
 #include "aids/hundred_table_screen.h"
@@ -26,4 +27,5 @@ void registerAllScreens()
     registerHundredTable();
     registerHundredCount();
     registerCompleteScreens();
+    registerAbacusScreens();
 }

@@ -1,0 +1,427 @@
+#include "abacus/abacus_screen.h"
+
+#include "frame/keyboard.h"
+#include "frame/look.h"
+#include "frame/navigation.h"
+#include "frame/step_animator.h"
+#include "frame/twips.h"
+#include "frame/widgets.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+using Wire = AbacusModel::Wire;
+
+// Bead colours, &H00BBGGRR.
+constexpr std::uint32_t green = 0x008000, red = 0x0000FF, lightRed = 0x8080FF,
+                        blue = 0xFF0000, lightBlue = 0xFF8080;
+
+// The frame controls keep one arrangement; only where it stands changes.
+void frameAt(AbacusLayout &l, QPoint iconaSi, QPoint iconaNo, QPoint label1, QPoint esatti,
+             QPoint label2, QPoint errati, QPoint avanti)
+{
+    FrameDesign &f = l.frame;
+    f.iconaSi = QRect(iconaSi, QSize(1095, 975));
+    f.iconaNo = QRect(iconaNo, QSize(1095, 975));
+    f.label1 = QRect(label1, QSize(735, 375));
+    f.esatti = QRect(esatti, QSize(975, 615));
+    f.label2 = QRect(label2, QSize(735, 495));
+    f.errati = QRect(errati, QSize(855, 615));
+    f.avanti = QRect(avanti, QSize(1935, 975));
+}
+
+// Beads `from`..`to` of a stack whose lowest bead (`from`) has its top at
+// `bottomTop`, each `size` twips and `size` above the one below.
+void stack(std::vector<AbacusBead> &beads, int from, int to, int left, int bottomTop, int size,
+           std::uint32_t colour)
+{
+    for (int i = from; i <= to; ++i)
+        beads.push_back({QRect(left, bottomTop - size * (i - from), size, size), colour});
+}
+
+AbacusWireButtons buttons(const char *plusName, const char *minusName, int plusLeft,
+                          int minusLeft, int top, QSize size, const char *plusPointer = "",
+                          const char *minusPointer = "")
+{
+    return {QLatin1String(plusName), QLatin1String(minusName), QRect(QPoint(plusLeft, top), size),
+            QRect(QPoint(minusLeft, top), size), QLatin1String(plusPointer),
+            QLatin1String(minusPointer)};
+}
+
+// Form99d and Form99d3: one design.
+AbacusLayout twoWires()
+{
+    AbacusLayout l;
+    l.frame.clientArea = QSize(12135, 9420);
+    l.etichettaNumero = QRect(360, 360, 3045, 840);
+    l.text1 = QRect(3480, 360, 1935, 855);
+    stack(l.beads[Wire::Tens], 0, 8, 2300, 6600, 600, red);
+    stack(l.beads[Wire::Units], 0, 8, 6060, 6600, 600, blue);
+    l.beads[Wire::Units].push_back({QRect(6060, 1200, 600, 600), lightBlue});
+    stack(l.beads[Wire::Units], 10, 18, 5400, 6600, 600, lightBlue);
+    l.wire[Wire::Tens] = QLine(2595, 1680, 2595, 7200);
+    l.wire[Wire::Units] = QLine(6360, 1680, 6360, 7200);
+    l.marker = QLine(1440, 4200, 7440, 4200);
+    const QSize button(975, 735);
+    l.buttons[Wire::Tens] = buttons("Bot_da", "Command1", 1545, 2760, 7320, button);
+    l.buttons[Wire::Units] = buttons("Bot_u", "Command2", 5280, 6435, 7320, button);
+    l.cambio[0] = QRect(3480, 3600, 1485, 960);
+    l.ricomincia = QRect(9000, 5520, 1905, 990);
+    l.tabOrder = {QStringLiteral("Bot_u"), QStringLiteral("Bot_da"), QStringLiteral("Command1"),
+                  QStringLiteral("Command2"), QStringLiteral("Text1"),
+                  QStringLiteral("Bot_ricomincia"), QStringLiteral("BottoneAvanti"),
+                  QStringLiteral("BottoneCambio")};
+    l.frame.exitName = QStringLiteral("mnuesci");
+    frameAt(l, {9420, 360}, {9360, 390}, {9120, 1515}, {9960, 1410}, {9120, 2040}, {9960, 1935},
+            {9000, 6960});
+    return l;
+}
+
+AbacusLayout form99d1()
+{
+    AbacusLayout l;
+    l.frame.clientArea = QSize(14145, 9510);
+    l.etichettaNumero = QRect(240, 240, 3045, 840);
+    l.text1 = QRect(3360, 240, 1935, 855);
+    stack(l.beads[Wire::Tens], 0, 8, 2415, 6480, 600, red);
+    for (int top : {6480, 5880, 5280, 4650, 4080, 3480, 2850, 2280, 1680})
+        l.beads[Wire::Units].push_back({QRect(5700, top, 600, 600), blue});
+    l.wire[Wire::Tens] = QLine(2715, 1560, 2715, 7080);
+    l.wire[Wire::Units] = QLine(6000, 1560, 6000, 7080);
+    l.marker = QLine(2040, 4080, 7080, 4080);
+    const QSize button(975, 735);
+    l.buttons[Wire::Tens] = buttons("Bot_da", "Command1", 1665, 2715, 7080, button, "disc_red",
+                                    "disc_red_crossed");
+    l.buttons[Wire::Units] = buttons("Bot_u", "Command2", 4920, 6075, 7080, button, "disc_blue",
+                                     "disc_blue_crossed");
+    l.ricomincia = QRect(9360, 5400, 1905, 990);
+    l.tabOrder = {QStringLiteral("Bot_u"), QStringLiteral("Bot_da"), QStringLiteral("Command1"),
+                  QStringLiteral("Command2"), QStringLiteral("BottoneAvanti"),
+                  QStringLiteral("Bot_ricomincia"), QStringLiteral("Text1")};
+    l.frame.exitName = QStringLiteral("mnuesci");
+    frameAt(l, {9780, 240}, {9720, 270}, {9480, 1395}, {10320, 1290}, {9480, 1920},
+            {10320, 1815}, {9360, 6840});
+    return l;
+}
+
+// Form999a to Form999d: one design; Form999a hides its exchange buttons.
+AbacusLayout threeWires()
+{
+    AbacusLayout l;
+    l.frame.clientArea = QSize(12150, 9765);
+    l.etichettaNumero = QRect(360, 360, 3045, 840);
+    l.text1 = QRect(3480, 360, 1935, 855);
+    stack(l.beads[Wire::Hundreds], 0, 8, 915, 6615, 550, green);
+    stack(l.beads[Wire::Tens], 0, 8, 4005, 6615, 550, red);
+    stack(l.beads[Wire::Tens], 9, 9, 4005, 1665, 550, lightRed);
+    stack(l.beads[Wire::Tens], 10, 18, 3450, 6615, 550, lightRed);
+    stack(l.beads[Wire::Units], 0, 8, 6930, 6615, 550, blue);
+    stack(l.beads[Wire::Units], 9, 9, 6945, 1665, 550, lightBlue);
+    stack(l.beads[Wire::Units], 10, 18, 6270, 6615, 550, lightBlue);
+    l.wire[Wire::Hundreds] = QLine(1200, 1620, 1200, 7200);
+    l.wire[Wire::Tens] = QLine(4245, 1620, 4245, 7200);
+    l.wire[Wire::Units] = QLine(7200, 1620, 7200, 7200);
+    l.marker = QLine(240, 4440, 8760, 4440);
+    const QSize button(765, 630);
+    l.buttons[Wire::Hundreds] = buttons("Bot_h", "Command1", 360, 1260, 7320, button,
+                                        "disc_green", "disc_green_crossed");
+    l.buttons[Wire::Tens] = buttons("Bot_da", "Command2", 3465, 4305, 7305, button, "disc_red",
+                                    "disc_red_crossed");
+    l.buttons[Wire::Units] = buttons("Bot_u", "Command3", 6360, 7200, 7305, button, "disc_blue",
+                                     "disc_blue_crossed");
+    l.buttonPoints = 15.75;
+    l.cambio[0] = QRect(4800, 5280, 1170, 960);
+    l.cambio[1] = QRect(1800, 5280, 1170, 960);
+    l.ricomincia = QRect(9120, 4560, 1905, 990);
+    l.tabOrder = {QStringLiteral("Bot_u"),          QStringLiteral("Bot_da"),
+                  QStringLiteral("Bot_h"),          QStringLiteral("Command1"),
+                  QStringLiteral("Command2"),       QStringLiteral("Command3"),
+                  QStringLiteral("Text1"),          QStringLiteral("BottoneAvanti"),
+                  QStringLiteral("Bot_ricomincia"), QStringLiteral("BottoneCambio"),
+                  QStringLiteral("BottoneCambio2")};
+    frameAt(l, {9540, 480}, {9480, 510}, {9240, 1635}, {10080, 1530}, {9240, 2160},
+            {10080, 2055}, {9120, 6480});
+    return l;
+}
+
+std::vector<AbacusScreenRow> makeRows()
+{
+    return {
+        {QStringLiteral("Form99d1"), form99d1()},  {QStringLiteral("Form99d3"), twoWires()},
+        {QStringLiteral("Form99d"), twoWires()},   {QStringLiteral("Form999a"), threeWires()},
+        {QStringLiteral("Form999b"), threeWires()}, {QStringLiteral("Form999c"), threeWires()},
+        {QStringLiteral("Form999d"), threeWires()},
+    };
+}
+
+FrameDesign abacusFrame(const AbacusScreenRow &row)
+{
+    FrameDesign d = row.layout.frame;
+    d.name = row.name;
+    d.catalogue = QStringLiteral("FormMenuGrafici");
+    // Hidden in the design, shown (and disabled) when the screen opens.
+    d.avantiVisible = true;
+    return d;
+}
+
+// Everything the abacus draws, in twips, with room for the pens.
+QRect abacusExtent(const AbacusLayout &l)
+{
+    QRect extent(l.marker.p1(), l.marker.p2());
+    for (const auto &wire : l.beads)
+        for (const AbacusBead &bead : wire)
+            extent = extent.united(bead.box);
+    for (const QLine &wire : l.wire)
+        if (!wire.isNull())
+            extent = extent.united(QRect(wire.p1(), wire.p2()));
+    return extent.adjusted(-45, -45, 45, 45);
+}
+
+constexpr int exchangeStepMs = 300;
+
+} // namespace
+
+const std::vector<AbacusScreenRow> &abacusScreenRows()
+{
+    static const std::vector<AbacusScreenRow> rows = makeRows();
+    return rows;
+}
+
+AbacusView::AbacusView(const AbacusModel &model, const AbacusLayout &layout, QWidget *parent)
+    : QWidget(parent), model_(model), layout_(layout)
+{
+    setObjectName(QStringLiteral("abaco"));
+    setAccessibleName(QStringLiteral("abaco"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QRect extent = abacusExtent(layout);
+    setGeometry(twipsRect(extent.x(), extent.y(), extent.width(), extent.height()));
+    refresh();
+}
+
+void AbacusView::refresh()
+{
+    setAccessibleDescription(model_.description());
+    update();
+}
+
+void AbacusView::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Drawn in the client area's pixels.
+    p.translate(-x(), -y());
+    auto point = [](QPoint twips) { return QPointF(pxF(twips.x()), pxF(twips.y())); };
+
+    p.setPen(QPen(Qt::black, pxF(30), Qt::SolidLine, Qt::FlatCap));
+    for (int w = 0; w < model_.wires(); ++w)
+        p.drawLine(point(layout_.wire[w].p1()), point(layout_.wire[w].p2()));
+    p.drawLine(point(layout_.marker.p1()), point(layout_.marker.p2()));
+
+    const double border = pxF(15);
+    p.setPen(QPen(Qt::black, border));
+    for (int w = 0; w < model_.wires(); ++w) {
+        const auto &beads = layout_.beads[w];
+        for (int i = 0; i < int(beads.size()); ++i) {
+            if (!model_.beadShown(w, i))
+                continue;
+            const QRect &b = beads[i].box;
+            p.setBrush(bgr(beads[i].colour));
+            p.drawEllipse(QRectF(pxF(b.x()), pxF(b.y()), pxF(b.width()), pxF(b.height()))
+                              .adjusted(border / 2, border / 2, -border / 2, -border / 2));
+        }
+    }
+}
+
+AbacusScreen::AbacusScreen(const AbacusScreenRow &row, QWidget *parent)
+    : ExerciseScreen(abacusFrame(row), parent), layout_(row.layout),
+      model_(*abacusRule(row.name))
+{
+    const AbacusLayout &l = layout_;
+    const QString arial = QStringLiteral("Arial");
+    animator_ = new StepAnimator(this);
+
+    abacus_ = new AbacusView(model_, l, area());
+
+    const QRect &e = l.etichettaNumero;
+    EtichettaNumero = makeLabel(area(), QStringLiteral("EtichettaNumero"), QString(), e.x(), e.y(),
+                                e.width(), e.height(), arial, 36);
+    EtichettaNumero->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    Text1 = new QLineEdit(area());
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setAccessibleName(QStringLiteral("risultato"));
+    Text1->setFont(designFont(arial, 36));
+    Text1->setMaxLength(4);
+    place(Text1, l.text1.x(), l.text1.y(), l.text1.width(), l.text1.height());
+    judgeOnEnter(Text1, [this] { checkAnswer(); });
+
+    for (int w = 0; w < model_.wires(); ++w) {
+        const AbacusWireButtons &b = l.buttons[w];
+        const QString suffix = QLatin1String(w == Wire::Units ? "u" : w == Wire::Tens ? "da" : "h");
+        plus_[w] = makeButton(area(), b.plusName, QStringLiteral("+ ") + suffix, b.plus.x(),
+                              b.plus.y(), b.plus.width(), b.plus.height(), arial, l.buttonPoints);
+        minus_[w] = makeButton(area(), b.minusName, QStringLiteral("- ") + suffix, b.minus.x(),
+                               b.minus.y(), b.minus.width(), b.minus.height(), arial,
+                               l.buttonPoints);
+        if (!b.plusPointer.isEmpty())
+            plus_[w]->setCursor(pointer(b.plusPointer));
+        if (!b.minusPointer.isEmpty())
+            minus_[w]->setCursor(pointer(b.minusPointer));
+        connect(plus_[w], &QPushButton::clicked, this, [this, w] {
+            if (model_.add(w))
+                refresh();
+        });
+        connect(minus_[w], &QPushButton::clicked, this, [this, w] {
+            if (model_.remove(w))
+                refresh();
+        });
+    }
+
+    // The exchange buttons: the arrow in the colour of the beads delivered.
+    const char *const names[2] = {"BottoneCambio", "BottoneCambio2"};
+    const char *const arrows[2] = {"arrow_blue", "arrow_red"};
+    for (int lower = 0; lower + 1 < model_.wires(); ++lower) {
+        const QRect &c = l.cambio[lower];
+        if (c.isNull())
+            continue;   // a screen without exchanges
+        auto *button = makePictureButton(area(), QLatin1String(names[lower]),
+                                         QStringLiteral("Cambio"), QLatin1String(arrows[lower]),
+                                         c.x(), c.y(), c.width(), c.height(), arial, 12);
+        button->setCursor(pointer(QLatin1String(arrows[lower])));
+        button->setVisible(model_.rule().exchanges);
+        connect(button, &QToolButton::clicked, this, [this, lower] { exchange(lower); });
+        (lower == Wire::Units ? BottoneCambio : BottoneCambio2) = button;
+    }
+
+    const QRect &r = l.ricomincia;
+    Bot_ricomincia = makePictureButton(area(), QStringLiteral("Bot_ricomincia"),
+                                       QStringLiteral("Ricomincia"), QStringLiteral("bin"), r.x(),
+                                       r.y(), r.width(), r.height(), arial, 14.25);
+    Bot_ricomincia->setCursor(pointer(QStringLiteral("bin")));
+    connect(Bot_ricomincia, &QToolButton::clicked, this, [this] {
+        if (model_.clear())
+            refresh();
+    });
+
+    QWidget *previous = nullptr;
+    for (const QString &name : l.tabOrder) {
+        auto *w = area()->findChild<QWidget *>(name);
+        if (!w)
+            continue;
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    }
+
+    // Loading: "avanti" shown and disabled, the counts at 0, a first exercise.
+    BottoneAvanti->setEnabled(false);
+    GeneraEsercizio();
+}
+
+void AbacusScreen::onFirstShown() { plus_[Wire::Units]->setFocus(); }
+
+void AbacusScreen::GeneraEsercizio()
+{
+    animator_->stop();
+    newBackground();
+    BottoneAvanti->setEnabled(false);
+    solved_ = false;
+    Text1->clear();
+    model_.next();
+    showExercise();
+}
+
+void AbacusScreen::pose(const AbacusExercise &exercise)
+{
+    animator_->stop();
+    model_.start(exercise);
+    showExercise();
+}
+
+// The text sized to itself, the field right after it.
+void AbacusScreen::showExercise()
+{
+    EtichettaNumero->setText(model_.text());
+    const int width = QFontMetrics(EtichettaNumero->font()).horizontalAdvance(model_.text()) + 2;
+    EtichettaNumero->resize(width, EtichettaNumero->height());
+    Text1->move(EtichettaNumero->x() + EtichettaNumero->width(), Text1->y());
+    refresh();
+}
+
+void AbacusScreen::onAvanti()
+{
+    Text1->setEnabled(true);
+    GeneraEsercizio();
+}
+
+// The controls follow the model: during an exchange the beads, both exchange
+// buttons and "Ricomincia" wait for it to end.
+void AbacusScreen::refresh()
+{
+    const bool still = !model_.exchanging();
+    for (int w = 0; w < model_.wires(); ++w) {
+        plus_[w]->setEnabled(still);
+        minus_[w]->setEnabled(still);
+    }
+    if (BottoneCambio)
+        BottoneCambio->setEnabled(model_.exchangeAvailable(Wire::Units));
+    if (BottoneCambio2)
+        BottoneCambio2->setEnabled(model_.exchangeAvailable(Wire::Tens));
+    Bot_ricomincia->setEnabled(still && !solved_);
+    abacus_->refresh();
+}
+
+void AbacusScreen::exchange(int lower)
+{
+    switch (model_.startExchange(lower)) {
+    case AbacusModel::Exchange::Unavailable:
+        return;
+    case AbacusModel::Exchange::Refused:
+        wrongAnswer(model_.rule().refusalBeeps);
+        return;
+    case AbacusModel::Exchange::Started:
+        break;
+    }
+    refresh();
+    animator_->start(
+        AbacusModel::ExchangeSteps, exchangeStepMs,
+        [this](int) {
+            model_.exchangeStep();
+            abacus_->update();
+        },
+        [this] {
+            model_.finishExchange();
+            refresh();
+        });
+}
+
+void AbacusScreen::checkAnswer()
+{
+    if (!Text1->isEnabled())
+        return;
+    const auto right = model_.check(Text1->text());
+    if (!right)
+        return;
+    if (!*right) {
+        wrongAnswer();
+        return;
+    }
+    rightAnswer();
+    solved_ = true;
+    BottoneAvanti->setEnabled(true);
+    Text1->setEnabled(false);
+    refresh();
+    BottoneAvanti->setFocus();
+}
+
+void registerAbacusScreens()
+{
+    for (const auto &row : abacusScreenRows())
+        registerScreen(row.name, [&row] { return new AbacusScreen(row); });
+}
