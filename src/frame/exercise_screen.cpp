@@ -62,6 +62,13 @@ ExerciseScreen::ExerciseScreen(const FrameDesign &design, QWidget *parent)
     BottoneAvanti->setVisible(d.avantiVisible);
     connect(BottoneAvanti, &QToolButton::clicked, this, [this] { onAvanti(); });
 
+    // The menu bar keeps the desktop's face, zoomed with the rest.
+    QFont menuFont = menuBar()->font();
+    if (menuFont.pointSizeF() > 0)
+        menuFont.setPointSizeF(menuFont.pointSizeF() * zoom());
+    else
+        menuFont.setPixelSize(designPixels(menuFont.pixelSize()));
+    menuBar()->setFont(menuFont);
     MenuAzzera = menuBar()->addAction(withBlanks(QStringLiteral("Azzera conteggio"), d.azzeraBlanks));
     MenuAzzera->setObjectName(QStringLiteral("MenuAzzera"));
     MenuInformazioni = menuBar()->addAction(
@@ -109,6 +116,7 @@ QMenu *ExerciseScreen::addScreenMenu(const QString &title, const QString &object
 {
     auto *menu = new QMenu(title, this);
     menu->setObjectName(objectName);
+    menu->setFont(menuBar()->font());
     menuBar()->insertMenu(MenuInformazioni, menu);
     menu->menuAction()->setObjectName(objectName);
     return menu;

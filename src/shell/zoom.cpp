@@ -10,10 +10,11 @@ namespace {
 // is the widest, the numbers catalogue the tallest).
 constexpr int largestWidth = 14400;
 constexpr int largestHeight = 10290;
-// Room the window system and the menu bar take around a client area; the
-// menu bar keeps the desktop's own size at every zoom.
+// Room the window system takes around a client area, and the menu bar's
+// height at zoom 1 (it grows with the zoom).
 constexpr int frameWidth = 16;
-constexpr int frameHeight = 64;
+constexpr int frameHeight = 40;
+constexpr int menuBarHeight = 24;
 } // namespace
 
 double chooseZoom(const QSize &available)
@@ -21,7 +22,8 @@ double chooseZoom(const QSize &available)
     double best = zoomSteps[0];
     for (const double z : zoomSteps) {
         const int width = static_cast<int>(std::ceil(largestWidth * z / twipsPerPixel)) + frameWidth;
-        const int height = static_cast<int>(std::ceil(largestHeight * z / twipsPerPixel)) + frameHeight;
+        const int height = static_cast<int>(std::ceil(largestHeight * z / twipsPerPixel))
+                           + static_cast<int>(std::ceil(menuBarHeight * z)) + frameHeight;
         if (width <= available.width() && height <= available.height())
             best = z;
     }
