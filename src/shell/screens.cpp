@@ -1,3 +1,4 @@
+#include "aids/bars_screen.h"
 #include "aids/make_ten_screen.h"
 #include "column/column_screen.h"
 #include "drills/possible_screen.h"
@@ -19,5 +20,6 @@ void registerAllScreens()
     registerTolvenaDrills();
     registerPossibleDrill();
     registerMakeTen();
+    registerBars();
     registerColumnScreens();
 }
