@@ -128,14 +128,26 @@ int visibleScreens()
     return n;
 }
 
-QWidget *fromNumbersCatalogue(const QString &button)
+namespace {
+QWidget *fromCatalogue(const QString &catalogueName, const QString &button)
 {
-    QWidget *catalogue = openScreen(QStringLiteral("FormMenuNumeri"));
+    QWidget *catalogue = openScreen(catalogueName);
     auto *b = catalogue ? catalogue->findChild<QPushButton *>(button) : nullptr;
     if (!b || !b->isEnabled())
         return nullptr;
     QTest::mouseClick(b, Qt::LeftButton);
     return onlyScreen();
+}
+} // namespace
+
+QWidget *fromNumbersCatalogue(const QString &button)
+{
+    return fromCatalogue(QStringLiteral("FormMenuNumeri"), button);
+}
+
+QWidget *fromGraphicCatalogue(const QString &button)
+{
+    return fromCatalogue(QStringLiteral("FormMenuGrafici"), button);
 }
 
 QStringList menuBarCaptions(QMainWindow *window)

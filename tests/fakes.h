@@ -110,6 +110,8 @@ int visibleScreens();
 // Opens the numbers catalogue and clicks its button called `button`; returns
 // the screen then on show, or nullptr if the button is missing or disabled.
 QWidget *fromNumbersCatalogue(const QString &button);
+// The same from the graphic catalogue.
+QWidget *fromGraphicCatalogue(const QString &button);
 
 // The captions of a window's menu bar, in order.
 class QMainWindow;

@@ -1,5 +1,6 @@
 #include "aids/bars_screen.h"
 #include "aids/make_ten_screen.h"
+#include "aids/tens_units_screen.h"
 #include "column/column_screen.h"
 #include "drills/possible_screen.h"
 #include "drills/tolvena_screen.h"
@@ -21,5 +22,6 @@ void registerAllScreens()
     registerPossibleDrill();
     registerMakeTen();
     registerBars();
+    registerTensUnits();
     registerColumnScreens();
 }

@@ -21,14 +21,9 @@ Q_DECLARE_METATYPE(BarsModel::Bar)
 namespace {
 using Bar = BarsModel::Bar;
 
-BarsScreen *fromGraphicCatalogue(const QString &button)
+BarsScreen *openBars(const QString &button)
 {
-    QWidget *catalogue = openScreen(QStringLiteral("FormMenuGrafici"));
-    auto *b = catalogue ? catalogue->findChild<QPushButton *>(button) : nullptr;
-    if (!b || !b->isEnabled())
-        return nullptr;
-    QTest::mouseClick(b, Qt::LeftButton);
-    return qobject_cast<BarsScreen *>(onlyScreen());
+    return qobject_cast<BarsScreen *>(fromGraphicCatalogue(button));
 }
 
 int shown(const std::vector<QLabel *> &squares)
@@ -239,7 +234,7 @@ private slots:
         QFETCH(int, buttons);
         QFETCH(QString, menu);
         QFETCH(QStringList, items);
-        BarsScreen *s = fromGraphicCatalogue(button);
+        BarsScreen *s = openBars(button);
         QVERIFY(s);
         QCOMPARE(s->objectName(), screen);
         QCOMPARE(menuBarCaptions(s).size(), 4);
@@ -309,7 +304,7 @@ private slots:
         QFETCH(QRect, red);
         QFETCH(QRect, firstGreenSquare);
         QFETCH(QRect, lastRedSquare);
-        BarsScreen *s = fromGraphicCatalogue(button);
+        BarsScreen *s = openBars(button);
         QVERIFY(s);
         for (double d : draws)
             fakes.random->push({d});
@@ -338,7 +333,7 @@ private slots:
 
     void wrongThenRight()
     {
-        BarsScreen *s = fromGraphicCatalogue(QStringLiteral("Command1"));
+        BarsScreen *s = openBars(QStringLiteral("Command1"));
         QVERIFY(s);
         fakes.random->push({0.0, 0.0, 0.6, 0.45});   // colour; green asked, 3 + 4 = 7
         s->mnuGiallaVerde->trigger();
@@ -387,7 +382,7 @@ private slots:
 
     void helpShowsTheSquaresAndCosts()
     {
-        BarsScreen *s = fromGraphicCatalogue(QStringLiteral("Command1"));
+        BarsScreen *s = openBars(QStringLiteral("Command1"));
         QVERIFY(s);
         // Help at 0 costs nothing.
         QTest::mouseClick(s->Command3D1, Qt::LeftButton);
@@ -434,7 +429,7 @@ private slots:
 
     void checkMarksFollowTheChoice()
     {
-        BarsScreen *s = fromGraphicCatalogue(QStringLiteral("Command2"));
+        BarsScreen *s = openBars(QStringLiteral("Command2"));
         QVERIFY(s);
         const auto ticks = [s] {
             return QList<bool>{s->mnuRossa->isChecked(), s->mnuGiallaVerde->isChecked(),
@@ -472,7 +467,7 @@ private slots:
 
     void azzeraDrawsANewExercise()
     {
-        BarsScreen *s = fromGraphicCatalogue(QStringLiteral("Command1"));
+        BarsScreen *s = openBars(QStringLiteral("Command1"));
         QVERIFY(s);
         QTest::mouseClick(s->Bottone[s->model().answer()], Qt::LeftButton);
         QTest::mouseClick(s->Bottone[0], Qt::LeftButton);   // ignored: answered
@@ -495,7 +490,7 @@ private slots:
 
     void keyboardReachesEverything()
     {
-        BarsScreen *s = fromGraphicCatalogue(QStringLiteral("Command1"));
+        BarsScreen *s = openBars(QStringLiteral("Command1"));
         QVERIFY(s);
         QWidget *w = s->Bottone[0];
         for (int i = 1; i <= 10; ++i) {
@@ -528,7 +523,7 @@ private slots:
     void anySequenceKeepsADescribedState()
     {
         QFETCH(QString, button);
-        BarsScreen *s = fromGraphicCatalogue(button);
+        BarsScreen *s = openBars(button);
         QVERIFY(s);
         std::mt19937 pick(11);
         for (int step = 0; step < 600; ++step) {
