@@ -1,5 +1,6 @@
 #include "aids/make_ten_screen.h"
 
+#include "aids/number_buttons.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/widgets.h"
@@ -81,17 +82,7 @@ MakeTenScreen::MakeTenScreen(const MakeTenDesign &design, QWidget *parent)
     EtNumero->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setBackground(EtNumero, Qt::white);
 
-    const QCursor arrow = pointer(QStringLiteral("arrow_white"));
-    for (int i = 0; i < static_cast<int>(design.buttons.size()); ++i) {
-        const QPoint at = design.buttons[i];
-        QPushButton *b = makeButton(area(), QStringLiteral("Bottone"), QString::number(i), at.x(),
-                                    at.y(), design.buttonSize.width(),
-                                    design.buttonSize.height(), QStringLiteral("Arial"), 20.25);
-        b->setProperty("index", i);
-        b->setCursor(arrow);
-        connect(b, &QPushButton::clicked, this, [this, i] { press(i); });
-        Bottone.push_back(b);
-    }
+    Bottone = makeNumberButtons(area(), design.buttons, design.buttonSize, [this](int i) { press(i); });
 
     GeneraEsercizio();
 }

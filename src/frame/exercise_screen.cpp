@@ -153,6 +153,15 @@ void ExerciseScreen::wrongAnswer(bool beepInstead)
     EtichettaErrati->setText(B(counterErrati()));
 }
 
+void ExerciseScreen::takeBackRightAnswer()
+{
+    std::int16_t &count = counterEsatti();
+    if (count <= 0)
+        return;
+    --count;
+    EtichettaEsatti->setText(B(count));
+}
+
 void ExerciseScreen::newBackground() { setBackground(area_, ColoreCasuale()); }
 
 void ExerciseScreen::onAzzera()

@@ -68,6 +68,8 @@ protected:
     // `beepInstead`: the system beep sounds instead of the buzzer, whatever
     // the sounds switch says.
     void wrongAnswer(bool beepInstead = false);
+    // One right answer taken back, the price of a help; nothing at 0.
+    void takeBackRightAnswer();
 
     // Each exercise on a new background colour.
     void newBackground();

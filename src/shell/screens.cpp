@@ -1,8 +1,10 @@
 #include "abacus/abacus_screen.h"
 #include "abacus/complete_screen.h"
+#include "aids/bars_screen.h"
 #include "aids/hundred_count_screen.h"
 #include "aids/hundred_table_screen.h"
 #include "aids/make_ten_screen.h"
+#include "aids/tens_units_screen.h"
 #include "column/column_screen.h"
 #include "drills/possible_screen.h"
 #include "drills/tolvena_screen.h"
@@ -23,6 +25,8 @@ void registerAllScreens()
     registerTolvenaDrills();
     registerPossibleDrill();
     registerMakeTen();
+    registerBars();
+    registerTensUnits();
     registerColumnScreens();
     registerHundredTable();
     registerHundredCount();

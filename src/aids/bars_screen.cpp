@@ -1,0 +1,271 @@
+#include "aids/bars_screen.h"
+
+#include "aids/number_buttons.h"
+#include "frame/look.h"
+#include "frame/navigation.h"
+#include "frame/twips.h"
+#include "frame/widgets.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+// The bars and squares lie in a strip of the client area from this top down.
+constexpr int barsOrigin = 1500;
+constexpr int barsHeight = 2400;
+
+FrameDesign frame(const QString &name, int down, int areaHeight, QPoint avanti)
+{
+    FrameDesign d;
+    d.name = name;
+    d.catalogue = QStringLiteral("FormMenuGrafici");
+    d.clientArea = QSize(12975, areaHeight);
+    d.iconaSi = QRect(9060, 240 + down, 1095, 975);
+    d.iconaNo = QRect(9000, 270 + down, 1095, 975);
+    d.label1 = QRect(8760, 1395 + down, 735, 375);
+    d.label2 = QRect(8760, 1920 + down, 735, 495);
+    d.esatti = QRect(9600, 1290 + down, 975, 615);
+    d.errati = QRect(9600, 1815 + down, 855, 615);
+    d.avanti = QRect(avanti, QSize(1935, 975));
+    return d;
+}
+
+BarsDesign barsTen()
+{
+    BarsDesign d;
+    d.frame = frame(QStringLiteral("FormBarreTolvena"), 0, 9525, {8880, 6360});
+    d.maximum = 10;
+    d.unit = 500;
+    d.yellowTop = 1600;
+    d.redTop = 2100;
+    d.barHeights = {500, 495, 495};
+    d.squaresTop = 2800;
+    d.redSquaresTop = 3300;
+    d.squareSide = 500;
+    d.buttonSize = QSize(765, 765);
+    for (int left : {570, 1530, 2490, 3450, 4410, 5370, 6360, 7290, 8250, 9210, 10200})
+        d.buttons.emplace_back(left, 4590);
+    d.label3 = {600, 5520};
+    d.aiuto = {1200, 6360};
+    d.menu = QStringLiteral("Tipo esercizio         ");
+    d.items = {QStringLiteral("trova la barra rossa"), QStringLiteral("trova le barre gialla e verde"),
+               QStringLiteral("trova una barra")};
+    return d;
+}
+
+BarsDesign barsTwenty()
+{
+    BarsDesign d;
+    d.frame = frame(QStringLiteral("FormBarreTolvena20"), 600, 9585, {8880, 6960});
+    d.maximum = 20;
+    d.unit = 400;
+    d.yellowTop = 1600;
+    d.redTop = 2000;
+    d.barHeights = {330, 330, 330};
+    d.squaresTop = 2800;
+    d.redSquaresTop = 3200;
+    d.squareSide = 405;
+    d.buttonSize = QSize(800, 645);
+    d.buttons.emplace_back(345, 4515);
+    for (int i = 1; i <= 10; ++i)
+        d.buttons.emplace_back(1320 + 960 * (i - 1), 4515);
+    for (int i = 11; i <= 20; ++i)
+        d.buttons.emplace_back(1320 + 960 * (i - 11), 5250);
+    d.label3 = {360, 6120};
+    d.aiuto = {1200, 6960};
+    d.menu = QStringLiteral("Scegli esercizio           ");
+    d.items = {QStringLiteral("trova la barra rossa"), QStringLiteral("trova la barra gialla o verde"),
+               QStringLiteral("trova tutte le barre")};
+    return d;
+}
+
+const std::array<QString, 3> barNames = {QStringLiteral("barra gialla"),
+                                         QStringLiteral("barra verde"),
+                                         QStringLiteral("barra rossa")};
+} // namespace
+
+const BarsDesign &barsTenDesign()
+{
+    static const BarsDesign d = barsTen();
+    return d;
+}
+
+const BarsDesign &barsTwentyDesign()
+{
+    static const BarsDesign d = barsTwenty();
+    return d;
+}
+
+BarsScreen::BarsScreen(const BarsDesign &design, QWidget *parent)
+    : ExerciseScreen(design.frame, parent), design_(design), model_(design.maximum)
+{
+    barre = new QWidget(area());
+    barre->setObjectName(QStringLiteral("barre"));
+    barre->setAccessibleName(QStringLiteral("barre"));
+    place(barre, 0, barsOrigin, design.frame.clientArea.width(), barsHeight);
+
+    const std::array<std::uint32_t, 3> barColours = {0x00FFFF, 0x00FF00, 0x0000FF};
+    const std::array<std::uint32_t, 3> squareColours = {0x80FFFF, 0x00FF00, 0x0000FF};
+    const std::array<QString, 3> barIds = {QStringLiteral("n1"), QStringLiteral("n2"),
+                                           QStringLiteral("n3")};
+    std::array<QLabel *, 3> bars{};
+    for (int b = 0; b < 3; ++b) {
+        bars[b] = makeLabel(barre, barIds[b], QString(), 0, 0, 0, 0, QStringLiteral("Arial"), 12);
+        bars[b]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        bars[b]->setAccessibleName(barNames[b]);
+        setBackground(bars[b], bgr(barColours[b]));
+        for (int i = 0; i <= 20; ++i) {
+            QLabel *square = makeLabel(barre, QStringLiteral("aiuto%1").arg(b + 1),
+                                       QStringLiteral(" "), 0, 0, design.squareSide,
+                                       design.squareSide, QStringLiteral("Arial"), 12);
+            square->setProperty("index", i);
+            // A thin edge keeps the squares of one row apart for counting.
+            square->setFrameShape(QFrame::Box);
+            square->setLineWidth(px(15));
+            setBackground(square, bgr(squareColours[b]));
+            square->hide();
+            aiuto[b].push_back(square);
+        }
+    }
+    n1 = bars[0];
+    n2 = bars[1];
+    n3 = bars[2];
+
+    Bottone = makeNumberButtons(area(), design.buttons, design.buttonSize, [this](int i) { press(i); });
+
+    Label3 = makeLabel(area(), QStringLiteral("Label3"), QString(), design.label3.x(),
+                       design.label3.y(), 5175, 495, QStringLiteral("MS Sans Serif"), 9.75);
+    Command3D1 = makePictureButton(area(), QStringLiteral("Command3D1"), QStringLiteral("Aiuto"),
+                                   QStringLiteral("lamp"), design.aiuto.x(), design.aiuto.y(),
+                                   1875, 960, QStringLiteral("Arial"), 14.25);
+    Command3D1->setCursor(pointer(QStringLiteral("lamp")));
+    connect(Command3D1, &QToolButton::clicked, this, [this] { help(); });
+
+    for (std::size_t i = 1; i < Bottone.size(); ++i)
+        setTabOrder(Bottone[i - 1], Bottone[i]);
+    setTabOrder(Bottone.back(), Command3D1);
+    setTabOrder(Command3D1, BottoneAvanti);
+
+    mnuEsercizio = addScreenMenu(design.menu, QStringLiteral("mnuEsercizio"));
+    const std::array<QString, 3> itemIds = {QStringLiteral("mnuRossa"), QStringLiteral("mnuGiallaVerde"),
+                                            QStringLiteral("mnuTutteBarre")};
+    std::array<QAction *, 3> items{};
+    for (int t = 0; t < 3; ++t) {
+        items[t] = mnuEsercizio->addAction(design.items[t]);
+        items[t]->setObjectName(itemIds[t]);
+        connect(items[t], &QAction::triggered, this, [this, t] { chooseType(t + 1); });
+    }
+    mnuRossa = items[0];
+    mnuGiallaVerde = items[1];
+    mnuTutteBarre = items[2];
+    chooseType(2);
+}
+
+void BarsScreen::placeInBars(QWidget *w, int left, int top, int width, int height) const
+{
+    place(w, left, top - barsOrigin, width, height);
+}
+
+void BarsScreen::GeneraEsercizio()
+{
+    newBackground();
+    for (QPushButton *b : Bottone)
+        b->setEnabled(true);
+    BottoneAvanti->setEnabled(false);
+    for (auto &row : aiuto)
+        for (QLabel *square : row)
+            square->hide();
+    model_.next();
+
+    const int u = design_.unit;
+    const int giallo = model_.value(BarsModel::Bar::Yellow);
+    const int verde = model_.value(BarsModel::Bar::Green);
+    const int rosso = model_.value(BarsModel::Bar::Red);
+    placeInBars(n1, u, design_.yellowTop, u * giallo, design_.barHeights[0]);
+    placeInBars(n2, u + u * giallo, design_.yellowTop, u * verde, design_.barHeights[1]);
+    placeInBars(n3, u, design_.redTop, u * rosso, design_.barHeights[2]);
+    showBars();
+    Label3->setText(model_.instruction());
+}
+
+void BarsScreen::showBars()
+{
+    const std::array<QLabel *, 3> bars = {n1, n2, n3};
+    const std::array<BarsModel::Bar, 3> which = {BarsModel::Bar::Yellow, BarsModel::Bar::Green,
+                                                 BarsModel::Bar::Red};
+    for (int b = 0; b < 3; ++b) {
+        const QString text = model_.text(which[b]);
+        bars[b]->setText(text);
+        bars[b]->setAccessibleDescription(text);
+    }
+    barre->setAccessibleDescription(model_.squaresDescription());
+}
+
+void BarsScreen::press(int i)
+{
+    switch (model_.press(i)) {
+    case BarsModel::Outcome::Right:
+        rightAnswer();
+        showBars();
+        BottoneAvanti->setEnabled(true);
+        for (QPushButton *b : Bottone)
+            b->setEnabled(false);
+        BottoneAvanti->setFocus();
+        break;
+    case BarsModel::Outcome::Wrong:
+        wrongAnswer();
+        break;
+    case BarsModel::Outcome::Ignored:
+        break;
+    }
+}
+
+void BarsScreen::help()
+{
+    takeBackRightAnswer();
+    model_.help();
+    const int u = design_.unit;
+    const int side = design_.squareSide;
+    const int giallo = model_.value(BarsModel::Bar::Yellow);
+    const std::array<int, 3> counts = {giallo, model_.value(BarsModel::Bar::Green),
+                                       model_.value(BarsModel::Bar::Red)};
+    const std::array<int, 3> starts = {u, u + u * giallo, u};
+    const std::array<int, 3> tops = {design_.squaresTop, design_.squaresTop, design_.redSquaresTop};
+    for (int b = 0; b < 3; ++b)
+        for (int i = 0; i < counts[b] && i < static_cast<int>(aiuto[b].size()); ++i) {
+            placeInBars(aiuto[b][i], starts[b] + u * i, tops[b], side, side);
+            aiuto[b][i]->show();
+        }
+    barre->setAccessibleDescription(model_.squaresDescription());
+}
+
+void BarsScreen::chooseType(int type)
+{
+    model_.setType(type);
+    tick(mnuRossa, type == 1);
+    tick(mnuGiallaVerde, type == 2);
+    tick(mnuTutteBarre, type == 3);
+    GeneraEsercizio();
+}
+
+void BarsScreen::onAvanti()
+{
+    GeneraEsercizio();
+    Bottone.front()->setFocus();
+}
+
+void BarsScreen::onAzzera()
+{
+    ExerciseScreen::onAzzera();
+    GeneraEsercizio();
+}
+
+void registerBars()
+{
+    registerScreen(QStringLiteral("FormBarreTolvena"), [] { return new BarsScreen(barsTenDesign()); });
+    registerScreen(QStringLiteral("FormBarreTolvena20"),
+                   [] { return new BarsScreen(barsTwentyDesign()); });
+}

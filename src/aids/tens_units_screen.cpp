@@ -1,0 +1,395 @@
+#include "aids/tens_units_screen.h"
+
+#include "frame/feedback.h"
+#include "frame/keyboard.h"
+#include "frame/look.h"
+#include "frame/navigation.h"
+#include "frame/services.h"
+#include "frame/step_animator.h"
+#include "frame/twips.h"
+#include "frame/widgets.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPointer>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+// A ten or a unit: a block of colour that goes away when clicked (or pressed
+// with Space or Enter once reached with Tab).
+class Block final : public QAbstractButton {
+public:
+    Block(const QColor &colour, QWidget *parent) : QAbstractButton(parent), colour_(colour)
+    {
+        setFocusPolicy(Qt::TabFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), colour_);
+        if (hasFocus()) {
+            const double w = pxF(30);
+            p.setPen(QPen(Qt::white, w, Qt::DotLine));
+            p.drawRect(QRectF(rect()).adjusted(w, w, -w, -w));
+        }
+    }
+
+private:
+    QColor colour_;
+};
+
+// The frame of the work area, with the line over the strip of changed units.
+class WorkArea final : public QWidget {
+public:
+    WorkArea(const QRect &box, int stripLine, QWidget *parent)
+        : QWidget(parent), size_(box.size()), strip_(stripLine ? stripLine - box.top() : 0)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        const double pen = pxF(15);
+        const double h = pen / 2;
+        p.setPen(QPen(Qt::black, pen));
+        p.drawRect(QRectF(h, h, pxF(size_.width()), pxF(size_.height())));
+        if (strip_ > 0)
+            p.drawLine(QPointF(h, pxF(strip_) + h), QPointF(pxF(size_.width()) + h, pxF(strip_) + h));
+    }
+
+private:
+    QSize size_;
+    int strip_;
+};
+
+FrameDesign frame(const QString &name, int left, int areaWidth, int areaHeight, QPoint avanti)
+{
+    FrameDesign d;
+    d.name = name;
+    d.catalogue = QStringLiteral("FormMenuGrafici");
+    d.clientArea = QSize(areaWidth, areaHeight);
+    d.iconaSi = QRect(left + 300, 360, 1095, 975);
+    d.iconaNo = QRect(left + 240, 390, 1095, 975);
+    d.label1 = QRect(left, 1515, 735, 375);
+    d.label2 = QRect(left, 2040, 735, 495);
+    d.esatti = QRect(left + 840, 1410, 975, 615);
+    d.errati = QRect(left + 840, 1935, 855, 615);
+    d.avanti = QRect(avanti, QSize(1935, 975));
+    return d;
+}
+
+TensUnitsDesign withExchange(const QString &name, TensUnitsModel::Kind kind)
+{
+    TensUnitsDesign d;
+    d.frame = frame(name, 8880, 13365, 9840, {8760, 6840});
+    d.kind = kind;
+    d.etNumero = {840, 480};
+    d.risultato = {4080, 480};
+    d.decine = {6720, 2520};
+    d.unita = {6720, 3480};
+    d.cambio = {6720, 4440};
+    d.ricomincia = {8760, 3960};
+    d.tenColumns = {840, 3360};
+    d.unitColumns = {5880, 6240};
+    d.box = QRect(600, 2400, 6000, 2640);
+    d.stripLine = 4440;
+    return d;
+}
+
+TensUnitsDesign withoutExchange()
+{
+    TensUnitsDesign d;
+    d.frame = frame(QStringLiteral("FormGrafMeno1"), 8760, 14385, 9990, {8640, 6840});
+    d.kind = TensUnitsModel::Kind::NoExchange;
+    d.etNumero = {720, 480};
+    d.risultato = {3960, 480};
+    d.decine = {6600, 2520};
+    d.unita = {6600, 3480};
+    d.ricomincia = {8640, 4200};
+    d.tenColumns = {600, 3120};
+    d.unitColumns = {5640, 6000};
+    d.box = QRect(480, 2400, 6000, 2040);
+    return d;
+}
+
+constexpr std::uint32_t red = 0x0000FF;
+constexpr std::uint32_t blue = 0xFF0000;
+constexpr int blinks = 9;
+constexpr int blinkMs = 300;
+} // namespace
+
+const TensUnitsDesign &tensUnitsNoExchangeDesign()
+{
+    static const TensUnitsDesign d = withoutExchange();
+    return d;
+}
+
+const TensUnitsDesign &tensUnitsExchangeDesign()
+{
+    static const TensUnitsDesign d =
+        withExchange(QStringLiteral("FormGrafMeno"), TensUnitsModel::Kind::NeedsExchange);
+    return d;
+}
+
+const TensUnitsDesign &tensUnitsEitherDesign()
+{
+    static const TensUnitsDesign d =
+        withExchange(QStringLiteral("FormGrafMeno2"), TensUnitsModel::Kind::Either);
+    return d;
+}
+
+TensUnitsScreen::TensUnitsScreen(const TensUnitsDesign &design, QWidget *parent)
+    : ExerciseScreen(design.frame, parent), design_(design), model_(design.kind)
+{
+    animator_ = new StepAnimator(this);
+
+    EtNumero = makeLabel(area(), QStringLiteral("EtNumero"), QString(), design.etNumero.x(),
+                         design.etNumero.y(), 3240, 960, QStringLiteral("Arial"), 36);
+    EtNumero->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setBackground(EtNumero, Qt::white);
+
+    Risultato = new QLineEdit(area());
+    Risultato->setObjectName(QStringLiteral("Risultato"));
+    Risultato->setFont(designFont(QStringLiteral("Arial"), 36));
+    Risultato->setMaxLength(3);
+    Risultato->setAccessibleName(QStringLiteral("risultato"));
+    place(Risultato, design.risultato.x(), design.risultato.y(), 1695, 960);
+    judgeOnEnter(Risultato, [this] { judge(); });
+
+    const QString arial = QStringLiteral("Arial");
+    BotDecine1 = makeButton(area(), QStringLiteral("BotDecine1"), QStringLiteral("Decine"),
+                            design.decine.x(), design.decine.y(), 1300, 600, arial, 9.75);
+    BotDecine1->setCursor(pointer(QStringLiteral("disc_red")));
+    connect(BotDecine1, &QPushButton::clicked, this, [this] {
+        if (model_.addTen())
+            showArea();
+    });
+    BotUnita1 = makeButton(area(), QStringLiteral("BotUnita1"), QStringLiteral("Unità"),
+                           design.unita.x(), design.unita.y(), 1300, 600, arial, 9.75);
+    BotUnita1->setCursor(pointer(QStringLiteral("disc_blue")));
+    connect(BotUnita1, &QPushButton::clicked, this, [this] {
+        if (model_.addUnit())
+            showArea();
+    });
+    if (model_.offersExchange()) {
+        Cambio = makeButton(area(), QStringLiteral("Cambio"), QStringLiteral("Cambio"),
+                            design.cambio.x(), design.cambio.y(), 1335, 615, arial, 9.75);
+        Cambio->setCursor(pointer(QStringLiteral("exchange")));
+        connect(Cambio, &QPushButton::clicked, this, [this] { exchange(); });
+    }
+    BottoneRicomincia = makePictureButton(area(), QStringLiteral("BottoneRicomincia"),
+                                          QStringLiteral("Ricomincia"), QStringLiteral("bin"),
+                                          design.ricomincia.x(), design.ricomincia.y(), 1905,
+                                          1110, arial, 14.25);
+    BottoneRicomincia->setCursor(pointer(QStringLiteral("bin")));
+    connect(BottoneRicomincia, &QToolButton::clicked, this, [this] { ricomincia(); });
+
+    const QRect &box = design.box;
+    workArea = new WorkArea(box, design.stripLine, area());
+    workArea->setObjectName(QStringLiteral("workArea"));
+    workArea->setAccessibleName(QStringLiteral("decine e unità"));
+    place(workArea, box.x(), box.y(), box.width() + 15, box.height() + 15);
+
+    for (int i = 0; i < TensUnitsModel::tens; ++i) {
+        const int left = design.tenColumns[i < 5 ? 0 : 1];
+        const int top = 2520 + 360 * (i < 5 ? i : i - 5);
+        QAbstractButton *b = block(QStringLiteral("Decina1"), QStringLiteral("decina"), red,
+                                   QStringLiteral("ten_off"), left, top, 2415, 255);
+        b->setProperty("index", i);
+        connect(b, &QAbstractButton::clicked, this, [this, i] {
+            if (model_.takeTen(i))
+                showArea();
+        });
+        Decina1.push_back(b);
+    }
+    for (int i = 0; i < TensUnitsModel::units; ++i) {
+        QAbstractButton *b = block(QStringLiteral("Unita1"), QStringLiteral("unità"), blue,
+                                   QStringLiteral("unit_off"), design.unitColumns[i % 2],
+                                   2520 + 360 * (i / 2), 255, 255);
+        b->setProperty("index", i);
+        connect(b, &QAbstractButton::clicked, this, [this, i] {
+            if (model_.takeUnit(i))
+                showArea();
+        });
+        Unita1.push_back(b);
+    }
+    if (model_.offersExchange())
+        for (int i = 0; i < TensUnitsModel::stripUnits; ++i) {
+            QAbstractButton *b = block(QStringLiteral("Unita2"), QStringLiteral("unità"), blue,
+                                       QStringLiteral("unit_off"), 960 + 480 * i, 4680, 255, 255);
+            b->setProperty("index", i);
+            connect(b, &QAbstractButton::clicked, this, [this, i] {
+                if (model_.takeStripUnit(i))
+                    showArea();
+            });
+            Unita2.push_back(b);
+        }
+
+    std::vector<QWidget *> order = {Risultato, BotDecine1, BotUnita1};
+    if (Cambio)
+        order.push_back(Cambio);
+    order.push_back(BottoneRicomincia);
+    order.push_back(BottoneAvanti);
+    for (const auto *row : {&Decina1, &Unita1, &Unita2})
+        order.insert(order.end(), row->begin(), row->end());
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    showArea();
+    updateButtons();
+}
+
+QAbstractButton *TensUnitsScreen::block(const QString &name, const QString &accessible,
+                                        std::uint32_t colour, const QString &cursor, int left,
+                                        int top, int width, int height)
+{
+    auto *b = new Block(bgr(colour), workArea);
+    b->setObjectName(name);
+    b->setAccessibleName(accessible);
+    b->setCursor(pointer(cursor));
+    const QRect &box = design_.box;
+    place(b, left - box.x(), top - box.y(), width, height);
+    b->hide();
+    return b;
+}
+
+bool TensUnitsScreen::exchangeRunning() const { return animator_->running(); }
+
+void TensUnitsScreen::onFirstShown()
+{
+    GeneraEsercizio();
+    Risultato->setFocus();
+}
+
+void TensUnitsScreen::GeneraEsercizio()
+{
+    animator_->stop();
+    newBackground();
+    Risultato->clear();
+    model_.next();
+    EtNumero->setText(model_.text());
+    // The label is as wide as its text, and the answer field follows it.
+    const QRect e = EtNumero->geometry();
+    EtNumero->resize(EtNumero->fontMetrics().horizontalAdvance(model_.text()) + EtNumero->margin() * 2,
+                     e.height());
+    Risultato->move(EtNumero->geometry().right() + 1, Risultato->y());
+    showArea();
+    updateButtons();
+}
+
+void TensUnitsScreen::showArea()
+{
+    for (int i = 0; i < static_cast<int>(Decina1.size()); ++i)
+        Decina1[i]->setHidden(!model_.ten(i));
+    for (int i = 0; i < static_cast<int>(Unita1.size()); ++i)
+        Unita1[i]->setHidden(!model_.unit(i));
+    for (int i = 0; i < static_cast<int>(Unita2.size()); ++i)
+        Unita2[i]->setHidden(!model_.stripUnit(i));
+    workArea->setAccessibleDescription(model_.description());
+}
+
+void TensUnitsScreen::updateButtons()
+{
+    // While a ten is being changed the work area takes no orders.
+    const bool busy = model_.exchanging();
+    BotDecine1->setEnabled(!busy);
+    BotUnita1->setEnabled(!busy);
+    if (Cambio)
+        Cambio->setEnabled(!busy && !model_.exchangeUsed());
+    BottoneRicomincia->setEnabled(!busy && !model_.answered());
+}
+
+void TensUnitsScreen::exchange()
+{
+    switch (model_.beginExchange()) {
+    case TensUnitsModel::ExchangeStart::Refused:
+        wrongAnswer();
+        return;
+    case TensUnitsModel::ExchangeStart::Ignored:
+        return;
+    case TensUnitsModel::ExchangeStart::Started:
+        break;
+    }
+    updateButtons();
+    QAbstractButton *ten = Decina1[model_.exchangingTen()];
+    // The ten blinks first, then the ten units it becomes.
+    animator_->start(2 * blinks, blinkMs, [this, ten](int step) {
+        if (step < blinks) {
+            ten->setHidden(!ten->isHidden());
+            return;
+        }
+        for (QAbstractButton *u : Unita2)
+            u->setHidden(!u->isHidden());
+    }, [this] {
+        model_.finishExchange();
+        showArea();
+        updateButtons();
+    });
+}
+
+void TensUnitsScreen::ricomincia()
+{
+    if (model_.exchanging())
+        return;
+    model_.clear();
+    // Where no exchange is offered, starting again clears the answer too.
+    if (design_.kind == TensUnitsModel::Kind::NoExchange)
+        Risultato->clear();
+    showArea();
+    updateButtons();
+}
+
+void TensUnitsScreen::judge()
+{
+    if (!Risultato->isEnabled())
+        return;
+    switch (model_.judge(Risultato->text())) {
+    case TensUnitsModel::Outcome::Right:
+        rightAnswer();
+        BottoneAvanti->setEnabled(true);
+        Risultato->setEnabled(false);
+        updateButtons();
+        BottoneAvanti->setFocus();
+        return;
+    case TensUnitsModel::Outcome::Wrong:
+        break;
+    case TensUnitsModel::Outcome::Ignored:
+        return;
+    }
+    wrongAnswer();
+    if (design_.kind == TensUnitsModel::Kind::NoExchange) {
+        // The screen without an exchange insists on a careful check.
+        QPointer<TensUnitsScreen> self(this);
+        services().messages->show(this, QStringLiteral("Controlla esattamente il risultato"),
+                                  ProgramTitle, MessageBoxes::Icon::Error, MessageBoxes::Buttons::Ok);
+        if (!self)
+            return;
+        SuonoSbagliato();
+    }
+    if (Risultato->isEnabled())
+        Risultato->setFocus();
+}
+
+void TensUnitsScreen::onAvanti()
+{
+    Risultato->setEnabled(true);
+    BottoneAvanti->setEnabled(false);
+    GeneraEsercizio();
+    Risultato->setFocus();
+}
+
+void registerTensUnits()
+{
+    registerScreen(QStringLiteral("FormGrafMeno1"),
+                   [] { return new TensUnitsScreen(tensUnitsNoExchangeDesign()); });
+    registerScreen(QStringLiteral("FormGrafMeno"),
+                   [] { return new TensUnitsScreen(tensUnitsExchangeDesign()); });
+    registerScreen(QStringLiteral("FormGrafMeno2"),
+                   [] { return new TensUnitsScreen(tensUnitsEitherDesign()); });
+}
