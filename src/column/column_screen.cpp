@@ -362,7 +362,7 @@ void ColumnScreen::refresh(Step before)
         for (int c = 0; c < model_.columns(); ++c) {
             cell_[r][c]->setText(model_.cellText(r, c));
             cell_[r][c]->setAccessibleName(
-                spoken(columnWord[c], QString()) + QLatin1Char(' ')
+                QString::fromUtf8(columnWord[c]) + QLatin1Char(' ')
                 + spoken(rowWord[r], model_.cellText(r, c)));
         }
     for (int c = 0; c < 2; ++c) {
