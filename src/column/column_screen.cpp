@@ -203,6 +203,18 @@ void makeRule(QWidget *parent, const QString &name, const QLine &twips)
 
 const char *const columnSuffix[3] = {"u", "da", "h"};
 
+// What a screen reader says for the grid, with the digit a cell shows.
+const char *const columnWord[3] = {"unità", "decine", "centinaia"};
+const char *const rowWord[2] = {"del primo numero", "del secondo numero"};
+const char *const markWord[2] = {"cambio di una decina", "cambio di un centinaio"};
+const char *const markTargetWord[2] = {"cambio nelle unità", "cambio nelle decine"};
+
+QString spoken(const char *what, const QString &text)
+{
+    const QString name = QString::fromUtf8(what);
+    return text.trimmed().isEmpty() ? name : name + QStringLiteral(": ") + text.trimmed();
+}
+
 } // namespace
 
 const std::vector<ColumnScreenRow> &columnScreenRows()
@@ -347,8 +359,12 @@ void ColumnScreen::refresh(Step before)
 {
     Label3->setText(model_.instruction());
     for (int r : {Minuend, Subtrahend})
-        for (int c = 0; c < model_.columns(); ++c)
+        for (int c = 0; c < model_.columns(); ++c) {
             cell_[r][c]->setText(model_.cellText(r, c));
+            cell_[r][c]->setAccessibleName(
+                QString::fromUtf8(columnWord[c]) + QLatin1Char(' ')
+                + spoken(rowWord[r], model_.cellText(r, c)));
+        }
     for (int c = 0; c < 2; ++c) {
         if (!mark_[c])
             continue;
@@ -356,6 +372,8 @@ void ColumnScreen::refresh(Step before)
         target_[c]->setVisible(model_.exchangeShown(c));
         mark_[c]->setText(model_.exchangeSourceText(c));
         target_[c]->setText(model_.exchangeTargetText(c));
+        mark_[c]->setAccessibleName(spoken(markWord[c], mark_[c]->text()));
+        target_[c]->setAccessibleName(spoken(markTargetWord[c], target_[c]->text()));
     }
     Lris->setText(model_.resultText());
     layOutLine();
@@ -371,7 +389,10 @@ void ColumnScreen::refresh(Step before)
         rightAnswer();
         BottoneAvanti->setEnabled(true);
     }
+    drag_->refresh();
 }
+
+void ColumnScreen::letGo() { drag_->cancel(); }
 
 void ColumnScreen::dropped(QLabel *source, QWidget *target)
 {

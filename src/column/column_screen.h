@@ -63,6 +63,7 @@ public:
 protected:
     void onAvanti() override;
     void onFirstShown() override;
+    void letGo() override;
 
 private:
     void layOutLine();

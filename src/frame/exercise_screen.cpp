@@ -77,7 +77,10 @@ ExerciseScreen::ExerciseScreen(const FrameDesign &design, QWidget *parent)
     MenuEsci = menuBar()->addAction(QStringLiteral("Esci"));
     MenuEsci->setObjectName(d.exitName);
     connect(MenuAzzera, &QAction::triggered, this, [this] { onAzzera(); });
-    connect(MenuInformazioni, &QAction::triggered, this, [this] { MostraInformazioni(this); });
+    connect(MenuInformazioni, &QAction::triggered, this, [this] {
+        letGo();
+        MostraInformazioni(this);
+    });
     connect(MenuEsci, &QAction::triggered, this, [this] { onEsci(); });
 
     // Loading: both counters and their labels start at 0.
@@ -175,6 +178,7 @@ void ExerciseScreen::onAzzera()
 void ExerciseScreen::onEsci()
 {
     QPointer<ExerciseScreen> self(this);
+    letGo();
     const auto answer = services().messages->show(
         this, QStringLiteral("Vuoi tornare al menù?"), ProgramTitle,
         MessageBoxes::Icon::Question, MessageBoxes::Buttons::YesNo);

@@ -78,6 +78,9 @@ protected:
     virtual void onAvanti() {}
     virtual void onAzzera();
     virtual void onFirstShown() {}
+    // Before a message box or leaving: the screen puts down whatever the
+    // child holds (a label picked up with the keys, a drag under way).
+    virtual void letGo() {}
     void onEsci();
 
     void showEvent(QShowEvent *event) override;

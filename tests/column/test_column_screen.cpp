@@ -48,6 +48,25 @@ QLabel *child(QWidget *screen, const char *name)
     return screen->findChild<QLabel *>(QString::fromLatin1(name));
 }
 
+// A key pressed and let go where the keyboard focus is, `times` times, as the
+// child does: the release goes wherever the press has moved the focus.
+void hit(Qt::Key key, int times = 1, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    for (int i = 0; i < times; ++i) {
+        QTest::keyPress(static_cast<QWidget *>(nullptr), key, modifiers);
+        QTest::keyRelease(static_cast<QWidget *>(nullptr), key, modifiers);
+    }
+}
+
+// Digits typed where the focus is, then Enter.
+void answerWithKeys(const char *digits)
+{
+    QTest::keyClicks(static_cast<QWidget *>(nullptr), QString::fromLatin1(digits));
+    hit(Qt::Key_Return);
+}
+
+QWidget *focused() { return QApplication::focusWidget(); }
+
 } // namespace
 
 class ColumnScreenTest : public QObject {
@@ -433,6 +452,341 @@ private slots:
         QCOMPARE(fakes.random->draws, draws);
         QCOMPARE(s->Label3->text(), ColumnTexts::SecondoNumero);
         QCOMPARE(s->cell(Minuend, Units)->text(), QStringLiteral(" 3"));
+    }
+
+    // Form24a, 23 - 18, from the first digit to "avanti" with keys only: the
+    // focus starts on the first digit, each drop moves it on to the next
+    // digit to place, the exchange mark, then the answer fields.
+    void form24aWithKeysOnly()
+    {
+        fakes.random->push({toGet(23, 79, 20), toGet(17, 23)});
+        ColumnScreen *s = open("Form24a");
+        QVERIFY(s);
+        LabelDrag *d = s->drag();
+        QLabel *lda1 = s->lineLabel(Minuend, Tens);
+        QCOMPARE(focused(), lda1);
+        QVERIFY(d->focusFrame()->isVisible());
+        QVERIFY(d->focusFrame()->geometry().contains(lda1->geometry()));
+
+        hit(Qt::Key_Space);
+        QVERIFY(d->held());
+        QCOMPARE(d->heldLabel(), lda1);
+        QCOMPARE(lda1->accessibleDescription(), QStringLiteral("in mano"));
+        QVERIFY(d->outline()->isVisible());
+        QCOMPARE(d->outline()->geometry(), lda1->geometry());
+        QCOMPARE(d->keyTarget(), nullptr);
+        hit(Qt::Key_Tab);   // the targets: Eda1, Eu1, Eda2, Eu2 (the exchange's is hidden)
+        QCOMPARE(d->keyTarget(), s->cell(Minuend, Tens));
+        QCOMPARE(d->outline()->geometry().center(), s->cell(Minuend, Tens)->geometry().center());
+        QVERIFY(d->focusFrame()->geometry().contains(s->cell(Minuend, Tens)->geometry()));
+        hit(Qt::Key_Return);
+        QVERIFY(!d->held());
+        QVERIFY(!d->outline()->isVisible());
+        QCOMPARE(lda1->accessibleDescription(), QString());
+        QCOMPARE(s->cell(Minuend, Tens)->text(), QStringLiteral(" 2"));
+        QCOMPARE(focused(), s->lineLabel(Minuend, Units));
+
+        hit(Qt::Key_Return);
+        hit(Qt::Key_Right, 2);
+        QCOMPARE(d->keyTarget(), s->cell(Minuend, Units));
+        hit(Qt::Key_Space);
+        QCOMPARE(s->cell(Minuend, Units)->text(), QStringLiteral(" 3"));
+        QCOMPARE(s->Label3->text(), ColumnTexts::SecondoNumero);
+        QCOMPARE(focused(), s->lineLabel(Subtrahend, Tens));
+
+        hit(Qt::Key_Space);
+        hit(Qt::Key_Backtab, 2, Qt::ShiftModifier);   // from the last target back one
+        QCOMPARE(d->keyTarget(), s->cell(Subtrahend, Tens));
+        hit(Qt::Key_Return);
+        QCOMPARE(focused(), s->lineLabel(Subtrahend, Units));
+        hit(Qt::Key_Return);
+        hit(Qt::Key_Down, 4);
+        QCOMPARE(d->keyTarget(), s->cell(Subtrahend, Units));
+        hit(Qt::Key_Return);
+        QCOMPARE(s->Label3->text(), ColumnTexts::CambioUnita);
+
+        // The exchange: its target now lies between the two minuend cells.
+        QCOMPARE(focused(), s->exchangeMark(Units));
+        QCOMPARE(s->exchangeMark(Units)->accessibleName(), QStringLiteral("cambio di una decina"));
+        hit(Qt::Key_Space);
+        hit(Qt::Key_Tab, 2);
+        QCOMPARE(d->keyTarget(), s->exchangeTarget(Units));
+        hit(Qt::Key_Return);   // its release lands in the units field: not an answer
+        QCOMPARE(s->exchangeTarget(Units)->text(), QStringLiteral("1"));
+        QCOMPARE(s->exchangeTarget(Units)->accessibleName(), QStringLiteral("cambio nelle unità: 1"));
+        QCOMPARE(focused(), s->resultField(Units));
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+
+        answerWithKeys("5");
+        QCOMPARE(focused(), s->resultField(Tens));
+        answerWithKeys("0");
+        QCOMPARE(s->Lris->text(), QStringLiteral(" 5"));
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+        QCOMPARE(s->cell(Subtrahend, Units)->accessibleName(),
+                 QStringLiteral("unità del secondo numero: 8"));
+
+        // Tab reaches "avanti"; Enter on it brings the next exercise, whose
+        // first digit takes the keys.
+        hit(Qt::Key_Tab);
+        QCOMPARE(focused(), s->BottoneAvanti);
+        fakes.random->push({toGet(57, 79, 20), toGet(27, 57)});
+        hit(Qt::Key_Return);
+        QCOMPARE(s->lineLabel(Minuend, Tens)->text(), QStringLiteral(" 5"));
+        QCOMPARE(focused(), s->lineLabel(Minuend, Tens));
+    }
+
+    // Form37, 512 - 117, both exchanges, with keys only.
+    void form37WithKeysOnly()
+    {
+        fakes.random->push({toGet(512, 979, 20), toGet(116, 512)});
+        ColumnScreen *s = open("Form37");
+        QVERIFY(s);
+        LabelDrag *d = s->drag();
+        QCOMPARE(focused(), s->lineLabel(Minuend, Hundreds));
+        // Targets in reading order: Eh1, Eda1, Eu1, Eh2, Eda2, Eu2.
+        hit(Qt::Key_Space);
+        hit(Qt::Key_Tab);
+        QCOMPARE(d->keyTarget(), s->cell(Minuend, Hundreds));
+        hit(Qt::Key_Return);
+        QCOMPARE(focused(), s->lineLabel(Minuend, Tens));
+        hit(Qt::Key_Space);
+        hit(Qt::Key_Tab, 2);
+        hit(Qt::Key_Space);
+        hit(Qt::Key_Return);
+        hit(Qt::Key_Left, 4);   // Eu2, Eda2, Eh2, Eu1
+        QCOMPARE(d->keyTarget(), s->cell(Minuend, Units));
+        hit(Qt::Key_Return);
+        QCOMPARE(s->Label3->text(), ColumnTexts::SecondoNumero);
+        hit(Qt::Key_Space);
+        hit(Qt::Key_Tab, 4);
+        hit(Qt::Key_Return);
+        hit(Qt::Key_Space);
+        hit(Qt::Key_Tab, 5);
+        hit(Qt::Key_Return);
+        hit(Qt::Key_Space);
+        hit(Qt::Key_Up);   // wraps to the last: Eu2
+        hit(Qt::Key_Return);
+        for (int r : {Minuend, Subtrahend})
+            for (int c : {Units, Tens, Hundreds})
+                QCOMPARE(s->cell(r, c)->text(), s->lineLabel(r, c)->text());
+        QCOMPARE(s->Label3->text(), ColumnTexts::CambioUnita);
+
+        // Eh1, Eda1, CambioUa, Eu1, ...
+        QCOMPARE(focused(), s->exchangeMark(Units));
+        hit(Qt::Key_Space);
+        hit(Qt::Key_Tab, 3);
+        QCOMPARE(d->keyTarget(), s->exchangeTarget(Units));
+        hit(Qt::Key_Space);
+        QCOMPARE(s->model().digits().u1, 12);
+        answerWithKeys("5");
+        QCOMPARE(s->Label3->text(), ColumnTexts::CambioDecine);
+
+        // Eh1, CambioDaa, Eda1, CambioUa, Eu1, ...
+        QCOMPARE(focused(), s->exchangeMark(Tens));
+        hit(Qt::Key_Return);
+        hit(Qt::Key_Tab, 2);
+        QCOMPARE(d->keyTarget(), s->exchangeTarget(Tens));
+        hit(Qt::Key_Return);
+        QCOMPARE(s->exchangeMark(Tens)->text(), QStringLiteral("-1"));
+        QCOMPARE(s->model().digits().da1, 11);
+        QCOMPARE(focused(), s->resultField(Tens));
+        answerWithKeys("9");
+        answerWithKeys("3");
+        QCOMPARE(s->Lris->text(), QStringLiteral(" 395"));
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+        QCOMPARE(fakes.sound->beeps, 0);
+    }
+
+    // Tab goes round the labels that may be dragged now, and no others.
+    void tabVisitsTheDigitsToPlace()
+    {
+        fakes.random->push({toGet(512, 979, 20), toGet(116, 512)});
+        ColumnScreen *s = open("Form34");
+        QVERIFY(s);
+        QCOMPARE(focused(), s->lineLabel(Minuend, Hundreds));
+        hit(Qt::Key_Tab);
+        QCOMPARE(focused(), s->lineLabel(Minuend, Tens));
+        QVERIFY(s->drag()->focusFrame()->geometry().contains(s->lineLabel(Minuend, Tens)->geometry()));
+        hit(Qt::Key_Tab);
+        QCOMPARE(focused(), s->lineLabel(Minuend, Units));
+        hit(Qt::Key_Tab);
+        QCOMPARE(focused(), s->lineLabel(Minuend, Hundreds));
+        hit(Qt::Key_Backtab, 1, Qt::ShiftModifier);
+        QCOMPARE(focused(), s->lineLabel(Minuend, Units));
+        // A label placed with the mouse leaves the round.
+        drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Units));
+        QCOMPARE(focused(), s->lineLabel(Minuend, Hundreds));
+        QCOMPARE(s->lineLabel(Minuend, Units)->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(s->lineLabel(Subtrahend, Units)->focusPolicy(), Qt::NoFocus);
+        hit(Qt::Key_Tab, 2);
+        QCOMPARE(focused(), s->lineLabel(Minuend, Hundreds));
+    }
+
+    // Esc puts the held label back with nothing changed; Enter with the
+    // outline still over the label itself drops it nowhere.
+    void escapePutsBack()
+    {
+        fakes.random->push({toGet(23, 79, 20), toGet(17, 23)});
+        ColumnScreen *s = open("Form24");
+        QVERIFY(s);
+        QLabel *lda1 = s->lineLabel(Minuend, Tens);
+        hit(Qt::Key_Space);
+        hit(Qt::Key_Tab);
+        QCOMPARE(s->drag()->keyTarget(), s->cell(Minuend, Tens));
+        hit(Qt::Key_Escape);
+        QVERIFY(!s->drag()->held());
+        QVERIFY(!s->drag()->outline()->isVisible());
+        QCOMPARE(lda1->accessibleDescription(), QString());
+        QCOMPARE(s->cell(Minuend, Tens)->text(), QString());
+        QCOMPARE(s->model().digits().Cifre1, 2);
+        QCOMPARE(focused(), lda1);
+        QVERIFY(s->drag()->focusFrame()->geometry().contains(lda1->geometry()));
+        hit(Qt::Key_Return);
+        hit(Qt::Key_Return);
+        QVERIFY(!s->drag()->held());
+        QCOMPARE(s->model().digits().Cifre1, 2);
+        QCOMPARE(focused(), lda1);
+        // Esc with nothing held does nothing either.
+        hit(Qt::Key_Escape);
+        QCOMPARE(s->Label3->text(), ColumnTexts::PrimoNumero);
+    }
+
+    // Drops on a wrong target are refused as with the mouse: nothing placed,
+    // nothing counted, no sound, the label back in its place with the keys.
+    void keyDropsOnWrongTargets()
+    {
+        fakes.random->push({toGet(23, 79, 20), toGet(17, 23)});
+        ColumnScreen *s = open("Form24");
+        QVERIFY(s);
+        QLabel *lda1 = s->lineLabel(Minuend, Tens);
+        hit(Qt::Key_Space);
+        hit(Qt::Key_Tab, 2);   // Eu1 wants ' 3'
+        QCOMPARE(s->drag()->keyTarget(), s->cell(Minuend, Units));
+        hit(Qt::Key_Return);
+        QVERIFY(!s->drag()->held());
+        QCOMPARE(focused(), lda1);
+        hit(Qt::Key_Space);
+        hit(Qt::Key_Tab, 3);   // the other row
+        hit(Qt::Key_Space);
+        for (int r : {Minuend, Subtrahend})
+            for (int c : {Units, Tens})
+                QCOMPARE(s->cell(r, c)->text(), QString());
+        QCOMPARE(s->model().digits().Cifre1, 2);
+        QCOMPARE(s->Label3->text(), ColumnTexts::PrimoNumero);
+        QCOMPARE(shared().NumeroEsatti, 0);
+        QCOMPARE(shared().NumeroErrati, 0);
+        QCOMPARE(fakes.sound->beeps, 0);
+        QVERIFY(fakes.sound->played.isEmpty());
+        QCOMPARE(focused(), lda1);
+        // The same label then goes where it belongs.
+        hit(Qt::Key_Space);
+        hit(Qt::Key_Tab);
+        hit(Qt::Key_Space);
+        QCOMPARE(s->cell(Minuend, Tens)->text(), QStringLiteral(" 2"));
+    }
+
+    // A mouse drag started while a label is held with the keys: the held
+    // label goes back first, then the mouse's drop lands as always. A click
+    // anywhere else also puts it back.
+    void mouseTakesOver()
+    {
+        fakes.random->push({toGet(23, 79, 20), toGet(17, 23)});
+        ColumnScreen *s = open("Form24");
+        QVERIFY(s);
+        QLabel *lda1 = s->lineLabel(Minuend, Tens);
+        hit(Qt::Key_Space);
+        hit(Qt::Key_Tab, 2);
+        QVERIFY(s->drag()->held());
+        drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Units));
+        QVERIFY(!s->drag()->held());
+        QCOMPARE(lda1->accessibleDescription(), QString());
+        QCOMPARE(s->cell(Minuend, Units)->text(), QStringLiteral(" 3"));
+        QCOMPARE(s->cell(Minuend, Tens)->text(), QString());
+        QCOMPARE(s->model().digits().Cifre1, 1);
+        QVERIFY(!QApplication::overrideCursor());
+
+        hit(Qt::Key_Space);
+        QVERIFY(s->drag()->held());
+        QTest::mouseClick(s->Label3, Qt::LeftButton);
+        QVERIFY(!s->drag()->held());
+        QVERIFY(!s->drag()->outline()->isVisible());
+        // The keys after it pick up afresh; Enter does not drop the old hold.
+        hit(Qt::Key_Return);
+        QVERIFY(s->drag()->held());
+        hit(Qt::Key_Tab);
+        hit(Qt::Key_Return);
+        QCOMPARE(s->cell(Minuend, Tens)->text(), QStringLiteral(" 2"));
+        QCOMPARE(s->Label3->text(), ColumnTexts::SecondoNumero);
+    }
+
+    // A message box, the keys going elsewhere, or a new exercise: the held
+    // label goes back.
+    void interruptionsPutBack()
+    {
+        fakes.random->push({toGet(23, 79, 20), toGet(17, 23)});
+        ColumnScreen *s = open("Form24");
+        QVERIFY(s);
+        QLabel *lda1 = s->lineLabel(Minuend, Tens);
+        hit(Qt::Key_Space);
+        s->MenuInformazioni->trigger();
+        QCOMPARE(fakes.messages->shown.size(), 1);
+        QVERIFY(!s->drag()->held());
+        QCOMPARE(lda1->accessibleDescription(), QString());
+
+        hit(Qt::Key_Space);
+        fakes.messages->answers.push_back(MessageBoxes::Answer::No);
+        s->MenuEsci->trigger();
+        QVERIFY(!s->drag()->held());
+        QVERIFY(!s->drag()->outline()->isVisible());
+
+        hit(Qt::Key_Space);
+        lda1->clearFocus();
+        QVERIFY(!s->drag()->held());
+
+        lda1->setFocus();
+        hit(Qt::Key_Space);
+        hit(Qt::Key_Tab);
+        fakes.random->push({toGet(57, 79, 20), toGet(27, 57)});
+        s->GeneraEsercizio();
+        QVERIFY(!s->drag()->held());
+        QCOMPARE(s->cell(Minuend, Tens)->text(), QString());
+        QCOMPARE(s->model().digits().Cifre1, 2);
+        QCOMPARE(shared().NumeroEsatti, 0);
+
+        hit(Qt::Key_Space);
+        QVERIFY(s->drag()->held());
+        QPointer<ColumnScreen> alive(s);
+        fakes.messages->answers.push_back(MessageBoxes::Answer::Yes);
+        s->MenuEsci->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!alive);
+        QCOMPARE(onlyScreen()->objectName(), QStringLiteral("FormMenuNumeri"));
+    }
+
+    // 30 - 10 on Form23: Enter drops the last digit and its release lands in
+    // the units field just opened, where the empty field would be a right 0.
+    // Only an Enter pressed in the field answers.
+    void enterThatDropsIsNotAnAnswer()
+    {
+        fakes.random->push({0.05, 0.5, 0.35, 0.5});
+        ColumnScreen *s = open("Form23");
+        QVERIFY(s);
+        QCOMPARE(s->model().minuend(), 30);
+        QCOMPARE(s->model().subtrahend(), 10);
+        // Targets: Eda1, Eu1, Eda2, Eu2.
+        for (int target : {1, 2, 3, 4}) {
+            hit(Qt::Key_Return);
+            hit(Qt::Key_Tab, target);
+            hit(Qt::Key_Return);
+        }
+        QCOMPARE(s->Label3->text(), ColumnTexts::Unita);
+        QCOMPARE(focused(), s->resultField(Units));
+        QCOMPARE(s->model().step(), ColumnModel::Step::Units);
+        QVERIFY(s->resultField(Units)->isEnabled());
+        hit(Qt::Key_Return);
+        QCOMPARE(s->model().step(), ColumnModel::Step::Tens);
     }
 
     // Where the column screens stand and how they look: column colours for
