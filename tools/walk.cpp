@@ -1,4 +1,4 @@
-// Walks splash -> menu -> numbers catalogue -> every screen it opens -> back, many times
+// Walks splash -> menu -> each catalogue -> every screen it opens -> back, many times
 // over, and prints the resident memory after each round, to show that screens
 // are destroyed when they are left. Usage: tolvena-walk [ROUNDS]
 
@@ -70,23 +70,34 @@ int main(int argc, char **argv)
         settle();
         current(QStringLiteral("FormAvvio"))->findChild<QToolButton *>(QStringLiteral("BottoneAvvio"))->click();
         settle();
-        current(QStringLiteral("FormMenu"))->findChild<QPushButton *>(QStringLiteral("Command2"))->click();
-        settle();
-        // Every screen the numbers catalogue opens, and back.
-        for (const CatalogueEntry &e : numbersCatalogue().entries) {
-            if (e.heading || e.target == QLatin1String("FormMenu") || !screenExists(e.target))
-                continue;
-            current(QStringLiteral("FormMenuNumeri"))->findChild<QPushButton *>(e.name)->click();
+        // Every screen of both catalogues, and back.
+        const struct {
+            const CatalogueDesign &design;
+            const char *menuButton;
+        } catalogues[] = {{numbersCatalogue(), "Command2"}, {graphicCatalogue(), "Command1"}};
+        for (const auto &c : catalogues) {
+            current(QStringLiteral("FormMenu"))->findChild<QPushButton *>(QLatin1String(c.menuButton))->click();
             settle();
-            auto *screen = qobject_cast<ExerciseScreen *>(current(e.target));
-            if (auto *field = screen->findChild<QLineEdit *>(QStringLiteral("Text1"))) {
-                QTest::keyClicks(field, QStringLiteral("12"));
-                QTest::keyClick(field, Qt::Key_Return);
+            for (const CatalogueEntry &e : c.design.entries) {
+                if (e.heading || e.target == QLatin1String("FormMenu") || !screenExists(e.target))
+                    continue;
+                current(c.design.name)->findChild<QPushButton *>(e.name)->click();
+                settle();
+                auto *screen = qobject_cast<ExerciseScreen *>(current(e.target));
+                if (auto *field = screen->findChild<QLineEdit *>(QStringLiteral("Text1"))) {
+                    QTest::keyClicks(field, QStringLiteral("12"));
+                    QTest::keyClick(field, Qt::Key_Return);
+                }
+                screen->MenuEsci->trigger();
+                settle();
             }
-            screen->MenuEsci->trigger();
+            // "torna al menu"
+            for (QPushButton *b : current(c.design.name)->findChildren<QPushButton *>())
+                if (b->text() == QLatin1String("torna al menu"))
+                    b->click();
             settle();
         }
-        current(QStringLiteral("FormMenuNumeri"))->close();
+        current(QStringLiteral("FormMenu"))->close();
         settle();
         std::printf("round %d rss_kib %ld heap_kib %zu windows %lld\n", round, residentKiB(), mallinfo2().uordblks / 1024,
                     static_cast<long long>(QApplication::topLevelWidgets().size()));
