@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <deque>
+#include <cstdint>
 #include <random>
 #include <vector>
 
@@ -19,6 +20,8 @@ public:
     double next() override;
     void reseed() override { ++reseeds; }
     void push(std::initializer_list<double> values) { script.insert(script.end(), values); }
+    // Starts the unscripted sequence again from `seed`.
+    void seed(std::uint64_t seed) { engine_.seed(seed); }
 
 private:
     std::mt19937_64 engine_{12345};
