@@ -4,9 +4,11 @@
 
 #include "monkey.h"
 
+#include "aids/make_ten_screen.h"
 #include "drills/typed_drill_screen.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 
@@ -25,9 +27,29 @@ QStringList typedAnswerFits(QWidget *screen)
     return {};
 }
 
+// Until the exercise is solved, the button of the missing number is there to
+// be pressed: shown, enabled and captioned with that number.
+QStringList missingNumberHasButton(QWidget *screen)
+{
+    auto *s = static_cast<MakeTenScreen *>(screen);
+    if (s->model().solved())
+        return {};
+    const int missing = s->model().target() - s->model().n();
+    if (missing < 0 || missing >= int(s->Bottone.size()))
+        return {QStringLiteral("no button for the missing %1 of %2").arg(missing).arg(s->model().target())};
+    QPushButton *b = s->Bottone[std::size_t(missing)];
+    if (!b->isVisible() || !b->isEnabled() || b->text().trimmed() != QString::number(missing))
+        return {QStringLiteral("the button of the missing %1 is %2 '%3'")
+                    .arg(missing)
+                    .arg(b->isEnabled() && b->isVisible() ? QStringLiteral("captioned") : QStringLiteral("out of reach"))
+                    .arg(b->text())};
+    return {};
+}
+
 } // namespace
 
 void registerFamilyChecks()
 {
     addScreenCheck(QStringLiteral("TypedDrillScreen"), typedAnswerFits);
+    addScreenCheck(QStringLiteral("MakeTenScreen"), missingNumberHasButton);
 }

@@ -7,6 +7,7 @@
 #include "fakes.h"
 #include "monkey.h"
 
+#include "aids/make_ten_screen.h"
 #include "drills/typed_drill_screen.h"
 #include "frame/exercise_screen.h"
 #include "frame/navigation.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -93,6 +95,38 @@ private slots:
         case 5: s->EtichettaNumero->resize(0, 40); break;
         case 6: s->Text1->move(s->centralWidget()->width() - 5, 10); break;
         case 7: s->Text1->setMaxLength(1); break;
+        default: break;
+        }
+        const QString found = screenProblems(s).join('\n');
+        if (expected.isEmpty())
+            QVERIFY2(found.isEmpty(), qPrintable(found));
+        else
+            QVERIFY2(found.contains(expected), qPrintable(found));
+    }
+
+    // The making-10 check: the button of the missing number must be there.
+    void missingNumberButton_data()
+    {
+        QTest::addColumn<int>("breakage");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("sound screen") << 0 << QString();
+        QTest::newRow("button disabled") << 1 << QStringLiteral("is out of reach");
+        QTest::newRow("button hidden") << 2 << QStringLiteral("is out of reach");
+        QTest::newRow("wrong caption") << 3 << QStringLiteral("captioned 'x'");
+    }
+    void missingNumberButton()
+    {
+        QFETCH(int, breakage);
+        QFETCH(QString, expected);
+        auto *s = qobject_cast<MakeTenScreen *>(openScreen(QStringLiteral("Formcomponi10")));
+        QVERIFY(s);
+        QCoreApplication::processEvents();
+        QVERIFY(!s->model().solved());
+        QPushButton *b = s->Bottone.at(std::size_t(10 - s->model().n()));
+        switch (breakage) {
+        case 1: b->setEnabled(false); break;
+        case 2: b->hide(); break;
+        case 3: b->setText(QStringLiteral("x")); break;
         default: break;
         }
         const QString found = screenProblems(s).join('\n');
