@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -38,6 +39,7 @@ public:
     QList<RecordedBox> shown;
     std::deque<Answer> answers;          // then `fallback`
     Answer fallback = Answer::No;
+    std::function<void()> onShow;        // called as each box shows, if set
     Answer show(QWidget *parent, const QString &text, const QString &title, Icon icon,
                 Buttons buttons) override;
 };

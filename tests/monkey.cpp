@@ -209,7 +209,7 @@ private:
         QPointer<ExerciseScreen> screen;
         int esatti = 0, errati = 0, sharedEsatti = 0, sharedErrati = 0;
     } counters_;
-    QString counterProblem_;
+    QString pendingProblem_;   // the first problem seen inside the event under way
     void counterStep(ExerciseScreen *screen);
     friend class InputWatch;
     std::deque<QString> log_;
@@ -571,8 +571,8 @@ void Monkey::settle()
 void Monkey::counterStep(ExerciseScreen *screen)
 {
     auto moved = [&](const char *what, int before, int now) {
-        if (counterProblem_.isEmpty() && (now < 0 || now > 32767 || (std::abs(now - before) > 1 && now != 0)))
-            counterProblem_ = QStringLiteral("%1 went from %2 to %3 in one event")
+        if (pendingProblem_.isEmpty() && (now < 0 || now > 32767 || (std::abs(now - before) > 1 && now != 0)))
+            pendingProblem_ = QStringLiteral("%1 went from %2 to %3 in one event")
                                   .arg(QLatin1String(what))
                                   .arg(before)
                                   .arg(now);
@@ -652,8 +652,11 @@ QString Monkey::check(const QString &event)
     const bool ended = fakes_.application->quits != quitsSeen_ || (shown.isEmpty() && closedOnPurpose_);
     closedOnPurpose_ = false;
     if (ended) {
+        // Whatever broke on the way out is still reported.
+        const QString problem = pendingProblem_;
+        pendingProblem_.clear();
         restart();
-        return {};
+        return problem;
     }
     if (shown.size() != 1) {
         QStringList names;
@@ -668,9 +671,9 @@ QString Monkey::check(const QString &event)
                      qPrintable(current_->objectName()), shared().NumeroEsatti, shared().NumeroErrati);
 
     counterStep(qobject_cast<ExerciseScreen *>(current_.data()));
-    if (!counterProblem_.isEmpty()) {
-        problems << counterProblem_;
-        counterProblem_.clear();
+    if (!pendingProblem_.isEmpty()) {
+        problems << pendingProblem_;
+        pendingProblem_.clear();
     }
     problems << screenProblems(current_);
     return problems.join(QLatin1String("; "));
@@ -684,6 +687,13 @@ MonkeyResult Monkey::run()
     __sanitizer_set_death_callback(printDeathNote);
 #endif
     fakes_.random->seed(options_.seed);
+    // While a message box shows, the screen that asks is the only one on
+    // show (or none yet, when a screen asks as it loads).
+    fakes_.messages->onShow = [this] {
+        const QList<QWidget *> shown = screensOnShow();
+        if (shown.size() > 1 && pendingProblem_.isEmpty())
+            pendingProblem_ = QStringLiteral("a message box shows over %1 screens").arg(shown.size());
+    };
     InputWatch watch(this);
     fakes_.display->width = chance(0.2) ? 640 : 1024;
 
@@ -744,6 +754,7 @@ MonkeyResult Monkey::run()
     }
     closeAllScreens();
     fakes_.timer->pending.clear();
+    fakes_.messages->onShow = nullptr;
     result_.seconds = clock.elapsed() / 1000.0;
     return result_;
 }
