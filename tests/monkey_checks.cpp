@@ -5,8 +5,10 @@
 #include "monkey.h"
 
 #include "aids/make_ten_screen.h"
+#include "column/column_screen.h"
 #include "drills/typed_drill_screen.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -46,10 +48,40 @@ QStringList missingNumberHasButton(QWidget *screen)
     return {};
 }
 
+// Column subtraction: the digits of the line and of the grid are what the
+// model holds, the subtraction can be done, and the result field of the step
+// under way takes typing.
+QStringList columnShowsModel(QWidget *screen)
+{
+    auto *s = static_cast<ColumnScreen *>(screen);
+    const ColumnModel &m = s->model();
+    QStringList out;
+    if (m.difference() < 0)
+        out << QStringLiteral("%1 - %2 cannot be done").arg(m.minuend()).arg(m.subtrahend());
+    for (int row : {Minuend, Subtrahend})
+        for (int column : {Units, Tens, Hundreds}) {
+            if (QLabel *l = s->lineLabel(row, column); l && l->text() != m.lineText(row, column))
+                out << QStringLiteral("line digit %1,%2 shows '%3', the model '%4'")
+                           .arg(row).arg(column).arg(l->text(), m.lineText(row, column));
+            if (QLabel *c = s->cell(row, column); c && c->text() != m.cellText(row, column))
+                out << QStringLiteral("cell %1,%2 shows '%3', the model '%4'")
+                           .arg(row).arg(column).arg(c->text(), m.cellText(row, column));
+        }
+    for (int column : {Units, Tens, Hundreds}) {
+        if (!m.fieldOpen(column))
+            continue;
+        QLineEdit *f = s->resultField(column);
+        if (!f || !f->isVisible() || !f->isEnabled() || f->maxLength() < 1)
+            out << QStringLiteral("the result field of column %1 is open but out of reach").arg(column);
+    }
+    return out;
+}
+
 } // namespace
 
 void registerFamilyChecks()
 {
     addScreenCheck(QStringLiteral("TypedDrillScreen"), typedAnswerFits);
     addScreenCheck(QStringLiteral("MakeTenScreen"), missingNumberHasButton);
+    addScreenCheck(QStringLiteral("ColumnScreen"), columnShowsModel);
 }

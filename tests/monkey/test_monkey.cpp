@@ -8,6 +8,7 @@
 #include "monkey.h"
 
 #include "aids/make_ten_screen.h"
+#include "column/column_screen.h"
 #include "drills/typed_drill_screen.h"
 #include "frame/exercise_screen.h"
 #include "frame/navigation.h"
@@ -135,6 +136,30 @@ private slots:
         case 3: b->setText(QStringLiteral("x")); break;
         default: break;
         }
+        const QString wrong = unexpected(s, expected);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    }
+
+    // The column check: what the labels show is what the model holds.
+    void columnShowsModel_data()
+    {
+        QTest::addColumn<int>("breakage");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("sound screen") << 0 << QString();
+        QTest::newRow("cell filled behind the model") << 1 << QStringLiteral("cell 0,0 shows '5', the model ''");
+        QTest::newRow("line digit changed") << 2 << QStringLiteral("line digit 1,0 shows 'x'");
+    }
+    void columnShowsModel()
+    {
+        QFETCH(int, breakage);
+        QFETCH(QString, expected);
+        auto *s = qobject_cast<ColumnScreen *>(openScreen(QStringLiteral("Form24")));
+        QVERIFY(s);
+        QCoreApplication::processEvents();
+        if (breakage == 1)
+            s->cell(Minuend, Units)->setText(QStringLiteral("5"));
+        if (breakage == 2)
+            s->lineLabel(Subtrahend, Units)->setText(QStringLiteral("x"));
         const QString wrong = unexpected(s, expected);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     }
