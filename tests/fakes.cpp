@@ -30,6 +30,8 @@ MessageBoxes::Answer FakeMessageBoxes::show(QWidget *, const QString &text, cons
                                             Icon icon, Buttons buttons)
 {
     shown.append({text, title, icon, buttons});
+    if (onShow)
+        onShow();
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     if (!answers.empty()) {

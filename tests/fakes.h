@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QStringList>
 #include <deque>
+#include <functional>
+#include <cstdint>
 #include <random>
 #include <vector>
 
@@ -19,6 +21,8 @@ public:
     double next() override;
     void reseed() override { ++reseeds; }
     void push(std::initializer_list<double> values) { script.insert(script.end(), values); }
+    // Starts the unscripted sequence again from `seed`.
+    void seed(std::uint64_t seed) { engine_.seed(seed); }
 
 private:
     std::mt19937_64 engine_{12345};
@@ -35,6 +39,7 @@ public:
     QList<RecordedBox> shown;
     std::deque<Answer> answers;          // then `fallback`
     Answer fallback = Answer::No;
+    std::function<void()> onShow;        // called as each box shows, if set
     Answer show(QWidget *parent, const QString &text, const QString &title, Icon icon,
                 Buttons buttons) override;
 };

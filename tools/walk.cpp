@@ -65,25 +65,31 @@ int main(int argc, char **argv)
     installServices(std::move(s));
     QPixmapCache::setCacheLimit(argc > 2 ? atoi(argv[2]) : 2048);   // as the program does
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 50;
+    long atRound10 = -1, highest = -1;
     for (int round = 1; round <= rounds; ++round) {
         openScreen(QStringLiteral("FormAvvio"));
         settle();
         current(QStringLiteral("FormAvvio"))->findChild<QToolButton *>(QStringLiteral("BottoneAvvio"))->click();
         settle();
-        // Every screen of both catalogues, and back.
+        // Every screen of both catalogues, and back: the main menu's Command2
+        // opens the numbers catalogue, Command1 the graphic one.
+        int visited = 0;
         const struct {
-            const CatalogueDesign &design;
+            const CatalogueDesign *design;
             const char *menuButton;
-        } catalogues[] = {{numbersCatalogue(), "Command2"}, {graphicCatalogue(), "Command1"}};
+        } catalogues[] = {{&numbersCatalogue(), "Command2"}, {&graphicCatalogue(), "Command1"}};
         for (const auto &c : catalogues) {
             current(QStringLiteral("FormMenu"))->findChild<QPushButton *>(QLatin1String(c.menuButton))->click();
             settle();
-            for (const CatalogueEntry &e : c.design.entries) {
+            for (const CatalogueEntry &e : c.design->entries) {
                 if (e.heading || e.target == QLatin1String("FormMenu") || !screenExists(e.target))
                     continue;
-                current(c.design.name)->findChild<QPushButton *>(e.name)->click();
+                current(c.design->name)->findChild<QPushButton *>(e.name)->click();
                 settle();
                 auto *screen = qobject_cast<ExerciseScreen *>(current(e.target));
+                if (!screen)
+                    continue;
+                ++visited;
                 if (auto *field = screen->findChild<QLineEdit *>(QStringLiteral("Text1"))) {
                     QTest::keyClicks(field, QStringLiteral("12"));
                     QTest::keyClick(field, Qt::Key_Return);
@@ -92,16 +98,24 @@ int main(int argc, char **argv)
                 settle();
             }
             // "torna al menu"
-            for (QPushButton *b : current(c.design.name)->findChildren<QPushButton *>())
-                if (b->text() == QLatin1String("torna al menu"))
-                    b->click();
+            for (const CatalogueEntry &e : c.design->entries)
+                if (!e.heading && e.target == QLatin1String("FormMenu"))
+                    current(c.design->name)->findChild<QPushButton *>(e.name)->click();
             settle();
         }
         current(QStringLiteral("FormMenu"))->close();
         settle();
-        std::printf("round %d rss_kib %ld heap_kib %zu windows %lld\n", round, residentKiB(), mallinfo2().uordblks / 1024,
+        const long rss = residentKiB();
+        if (round == 10)
+            atRound10 = rss;
+        if (round > 10)
+            highest = std::max(highest, rss);
+        std::printf("round %d screens %d rss_kib %ld heap_kib %zu windows %lld\n", round, visited, residentKiB(), mallinfo2().uordblks / 1024,
                     static_cast<long long>(QApplication::topLevelWidgets().size()));
     }
+    if (atRound10 >= 0 && highest >= 0)
+        std::printf("after round 10: rss %ld KiB, highest later %ld KiB, growth %ld KiB: %s\n", atRound10,
+                    highest, highest - atRound10, highest - atRound10 <= 1024 ? "flat (within 1 MiB)" : "GROWS");
     // What is left besides Qt's pixmap cache (which Qt trims on its own timer).
     QPixmapCache::clear();
     QCoreApplication::processEvents();

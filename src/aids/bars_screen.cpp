@@ -187,6 +187,10 @@ void BarsScreen::GeneraEsercizio()
     placeInBars(n1, u, design_.yellowTop, u * giallo, design_.barHeights[0]);
     placeInBars(n2, u + u * giallo, design_.yellowTop, u * verde, design_.barHeights[1]);
     placeInBars(n3, u, design_.redTop, u * rosso, design_.barHeights[2]);
+    // A bar of 0 has no length to show.
+    n1->setVisible(giallo > 0);
+    n2->setVisible(verde > 0);
+    n3->setVisible(rosso > 0);
     showBars();
     Label3->setText(model_.instruction());
 }

@@ -9,7 +9,10 @@ namespace {
 // a blank is always written. Digits beyond the pattern's places are kept.
 QString pattern(long long x, QStringView pat)
 {
-    const QString digits = QString::number(x < 0 ? -x : x);
+    // The magnitude as unsigned: the most negative number has no positive twin.
+    const unsigned long long magnitude =
+        x < 0 ? 0ULL - static_cast<unsigned long long>(x) : static_cast<unsigned long long>(x);
+    const QString digits = QString::number(magnitude);
     QString out;
     int d = digits.size() - 1;
     for (int i = pat.size() - 1; i >= 0; --i) {

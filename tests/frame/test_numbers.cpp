@@ -34,6 +34,16 @@ private slots:
         QCOMPARE(G9(9999), QStringLiteral(" 9 999"));
         QCOMPARE(G9(1000000), QStringLiteral("1 000 000"));
     }
+    // The most negative number has no positive twin: its figures are still
+    // laid out whole, with the sign in front (found by fuzzing the writers).
+    void mostNegativeNumber()
+    {
+        const long long lowest = -9223372036854775807LL - 1;
+        QCOMPARE(G(lowest), QStringLiteral("-9223372036854775 808"));
+        QCOMPARE(G9(lowest), QStringLiteral("-9223372036854 775 808"));
+        QCOMPARE(B(lowest), QStringLiteral("-9223372036854775808"));
+        QCOMPARE(G(-4071), QStringLiteral("-4 071"));
+    }
     void makingTenNumbers()
     {
         // Every number of the making-10 and making-20 screens: two blanks, then the figures.
