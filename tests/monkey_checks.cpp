@@ -4,10 +4,14 @@
 
 #include "monkey.h"
 
+#include "abacus/abacus_screen.h"
+#include "abacus/complete_screen.h"
 #include "aids/make_ten_screen.h"
+#include "aids/tens_units_screen.h"
 #include "column/column_screen.h"
 #include "drills/typed_drill_screen.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -77,6 +81,82 @@ QStringList columnShowsModel(QWidget *screen)
     return out;
 }
 
+// A number fits a field when its figures are no more than the field takes.
+QStringList answerFits(int answer, const QLineEdit *field)
+{
+    if (answer < 0 || QString::number(answer).size() > field->maxLength())
+        return {QStringLiteral("the answer %1 cannot be typed in a field of %2")
+                    .arg(answer).arg(field->maxLength())};
+    return {};
+}
+
+// The abacus: each wire holds 0 to its limit, the beads drawn (outside an
+// exchange, which blinks them) are as many as counted, and what a screen
+// reader hears is the count.
+QStringList abacusShowsItsCounts(QWidget *screen)
+{
+    auto *s = static_cast<AbacusScreen *>(screen);
+    const AbacusModel &m = s->model();
+    QStringList out = answerFits(m.exercise().risposta, s->Text1);
+    for (int wire = 0; wire < m.wires(); ++wire) {
+        const int count = m.count(wire);
+        if (count < 0 || count > m.limit(wire))
+            out << QStringLiteral("wire %1 holds %2 beads, limit %3").arg(wire).arg(count).arg(m.limit(wire));
+        if (m.exchanging())
+            continue;
+        int drawn = 0;
+        for (int i = 0; i < 30; ++i)
+            drawn += m.beadShown(wire, i) ? 1 : 0;
+        if (drawn != count)
+            out << QStringLiteral("wire %1 draws %2 beads for a count of %3").arg(wire).arg(drawn).arg(count);
+    }
+    if (s->abacus()->accessibleDescription() != m.description())
+        out << QStringLiteral("the abacus reads '%1', the counts are '%2'")
+                   .arg(s->abacus()->accessibleDescription(), m.description());
+    return out;
+}
+
+// Tens and units: at most 9 tens and 19 units, and each one is on show
+// exactly when counted (outside an exchange, which blinks them).
+QStringList tensAndUnitsShowTheirCounts(QWidget *screen)
+{
+    auto *s = static_cast<TensUnitsScreen *>(screen);
+    const TensUnitsModel &m = s->model();
+    QStringList out = answerFits(m.differenza(), s->Risultato);
+    if (m.contaDecine() < 0 || m.contaDecine() > 9 || m.contaUnita() < 0 || m.contaUnita() > 19)
+        out << QStringLiteral("%1 tens and %2 units").arg(m.contaDecine()).arg(m.contaUnita());
+    if (m.exchanging())
+        return out;
+    const auto compare = [&](const std::vector<QAbstractButton *> &shown, auto counted, const char *what) {
+        for (std::size_t i = 0; i < shown.size(); ++i)
+            if (shown[i]->isVisible() != counted(int(i)))
+                out << QStringLiteral("%1 %2 is %3").arg(QLatin1String(what)).arg(i)
+                           .arg(shown[i]->isVisible() ? QStringLiteral("shown, not counted")
+                                                      : QStringLiteral("counted, not shown"));
+    };
+    compare(s->Decina1, [&](int i) { return m.ten(i); }, "ten");
+    compare(s->Unita1, [&](int i) { return m.unit(i); }, "unit");
+    compare(s->Unita2, [&](int i) { return m.stripUnit(i); }, "unit of the changed ten");
+    return out;
+}
+
+// Completing 100, 500 and 1 000: the coloured squares never pass the total,
+// and what a screen reader hears is the count.
+QStringList squaresShowTheirCounts(QWidget *screen)
+{
+    auto *s = static_cast<CompleteScreen *>(screen);
+    const SquaresModel &m = s->model();
+    QStringList out;
+    const int coloured = m.contaQuadretti() + 100 * m.contaCentinaia();
+    if (m.contaQuadretti() < 0 || m.contaCentinaia() < 0 || coloured > m.rule().total)
+        out << QStringLiteral("%1 squares and %2 hundreds coloured of %3")
+                   .arg(m.contaQuadretti()).arg(m.contaCentinaia()).arg(m.rule().total);
+    if (s->Quadretti->accessibleDescription() != m.description())
+        out << QStringLiteral("the squares read '%1', the counts are '%2'")
+                   .arg(s->Quadretti->accessibleDescription(), m.description());
+    return out;
+}
+
 } // namespace
 
 void registerFamilyChecks()
@@ -84,4 +164,7 @@ void registerFamilyChecks()
     addScreenCheck(QStringLiteral("TypedDrillScreen"), typedAnswerFits);
     addScreenCheck(QStringLiteral("MakeTenScreen"), missingNumberHasButton);
     addScreenCheck(QStringLiteral("ColumnScreen"), columnShowsModel);
+    addScreenCheck(QStringLiteral("AbacusScreen"), abacusShowsItsCounts);
+    addScreenCheck(QStringLiteral("TensUnitsScreen"), tensAndUnitsShowTheirCounts);
+    addScreenCheck(QStringLiteral("CompleteScreen"), squaresShowTheirCounts);
 }
