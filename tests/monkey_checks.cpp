@@ -6,6 +6,8 @@
 
 #include "abacus/abacus_screen.h"
 #include "abacus/complete_screen.h"
+#include "aids/bars_screen.h"
+#include "aids/hundred_table_screen.h"
 #include "aids/make_ten_screen.h"
 #include "aids/tens_units_screen.h"
 #include "column/column_screen.h"
@@ -157,6 +159,34 @@ QStringList squaresShowTheirCounts(QWidget *screen)
     return out;
 }
 
+// Screens answered with a click: until the answer is given, the button or
+// cell of the right number is there to be clicked.
+QStringList answerButtonInReach(const std::vector<QPushButton *> &buttons, int answer, const char *what)
+{
+    if (answer < 0 || answer >= int(buttons.size()))
+        return {QStringLiteral("no %1 for the answer %2").arg(QLatin1String(what)).arg(answer)};
+    const QPushButton *b = buttons[std::size_t(answer)];
+    if (!b->isVisible() || !b->isEnabled())
+        return {QStringLiteral("the %1 of the answer %2 is out of reach").arg(QLatin1String(what)).arg(answer)};
+    return {};
+}
+
+QStringList barsAnswerInReach(QWidget *screen)
+{
+    auto *s = static_cast<BarsScreen *>(screen);
+    if (s->model().answered())
+        return {};
+    return answerButtonInReach(s->Bottone, s->model().answer(), "number button");
+}
+
+QStringList tableAnswerInReach(QWidget *screen)
+{
+    auto *s = static_cast<HundredTableScreen *>(screen);
+    if (s->model().solved())
+        return {};
+    return answerButtonInReach(s->Numero, s->model().differenza(), "cell");
+}
+
 } // namespace
 
 void registerFamilyChecks()
@@ -167,4 +197,6 @@ void registerFamilyChecks()
     addScreenCheck(QStringLiteral("AbacusScreen"), abacusShowsItsCounts);
     addScreenCheck(QStringLiteral("TensUnitsScreen"), tensAndUnitsShowTheirCounts);
     addScreenCheck(QStringLiteral("CompleteScreen"), squaresShowTheirCounts);
+    addScreenCheck(QStringLiteral("BarsScreen"), barsAnswerInReach);
+    addScreenCheck(QStringLiteral("HundredTableScreen"), tableAnswerInReach);
 }
