@@ -214,6 +214,11 @@ private slots:
         QTest::newRow("c 352-176") << "Form999c" << 176 << true;
         QTest::newRow("c 352-121") << "Form999c" << 121 << false;
         QTest::newRow("d 352-121") << "Form999d" << 121 << true;
+        // Equal units digits: enough units, no exchange of units.
+        QTest::newRow("a 352-122") << "Form999a" << 122 << true;
+        QTest::newRow("b 352-172") << "Form999b" << 172 << true;
+        QTest::newRow("b 352-122") << "Form999b" << 122 << false;
+        QTest::newRow("c 352-172") << "Form999c" << 172 << true;
     }
     void threeDigitRules()
     {

@@ -1,4 +1,5 @@
 #include "abacus/abacus_screen.h"
+#include "design.h"
 #include "fakes.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
@@ -77,24 +78,53 @@ private slots:
     void init() { fakes = installFakes(); }
     void cleanup() { closeAllScreens(); }
 
+    // Where the controls stand, what they say, and the keyboard order with
+    // "avanti" disabled, as the screen opens, and enabled.
     void focusOrder_data()
     {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QStringList>("order");   // "avanti" is disabled
+        QTest::addColumn<QStringList>("withAvanti");
+        QTest::addColumn<QRect>("plusUnits");     // twips
+        QTest::addColumn<QRect>("cambio");        // empty where there is none
+        QTest::addColumn<QRect>("ricomincia");
+        QTest::addColumn<QRect>("avanti");
+        QTest::addColumn<QRect>("iconaSi");
         QTest::newRow("Form99d3") << "Form99d3" << QStringList{"Bot_u", "Bot_da", "Command1",
-            "Command2", "Text1", "Bot_ricomincia", "BottoneCambio", "Bot_u"};
+            "Command2", "Text1", "Bot_ricomincia", "BottoneCambio", "Bot_u"}
+            << QStringList{"Bot_u", "Bot_da", "Command1", "Command2", "Text1", "Bot_ricomincia",
+                           "BottoneAvanti", "BottoneCambio"}
+            << QRect(5280, 7320, 975, 735) << QRect(3480, 3600, 1485, 960)
+            << QRect(9000, 5520, 1905, 990) << QRect(9000, 6960, 1935, 975)
+            << QRect(9420, 360, 1095, 975);
         QTest::newRow("Form99d1") << "Form99d1" << QStringList{"Bot_u", "Bot_da", "Command1",
-            "Command2", "Bot_ricomincia", "Text1", "Bot_u"};
+            "Command2", "Bot_ricomincia", "Text1", "Bot_u"}
+            << QStringList{"Bot_u", "Bot_da", "Command1", "Command2", "BottoneAvanti",
+                           "Bot_ricomincia", "Text1"}
+            << QRect(4920, 7080, 975, 735) << QRect()
+            << QRect(9360, 5400, 1905, 990) << QRect(9360, 6840, 1935, 975)
+            << QRect(9780, 240, 1095, 975);
         QTest::newRow("Form999c") << "Form999c" << QStringList{"Bot_u", "Bot_da", "Bot_h",
             "Command1", "Command2", "Command3", "Text1", "Bot_ricomincia", "BottoneCambio",
-            "BottoneCambio2", "Bot_u"};
+            "BottoneCambio2", "Bot_u"}
+            << QStringList{"Bot_u", "Bot_da", "Bot_h", "Command1", "Command2", "Command3", "Text1",
+                           "BottoneAvanti", "Bot_ricomincia", "BottoneCambio", "BottoneCambio2"}
+            << QRect(6360, 7305, 765, 630) << QRect(4800, 5280, 1170, 960)
+            << QRect(9120, 4560, 1905, 990) << QRect(9120, 6480, 1935, 975)
+            << QRect(9540, 480, 1095, 975);
         QTest::newRow("Form999a") << "Form999a" << QStringList{"Bot_u", "Bot_da", "Bot_h",
-            "Command1", "Command2", "Command3", "Text1", "Bot_ricomincia", "Bot_u"};
+            "Command1", "Command2", "Command3", "Text1", "Bot_ricomincia", "Bot_u"}
+            << QStringList{"Bot_u", "Bot_da", "Bot_h", "Command1", "Command2", "Command3", "Text1",
+                           "BottoneAvanti", "Bot_ricomincia"}
+            << QRect(6360, 7305, 765, 630) << QRect()
+            << QRect(9120, 4560, 1905, 990) << QRect(9120, 6480, 1935, 975)
+            << QRect(9540, 480, 1095, 975);
     }
     void focusOrder()
     {
         QFETCH(QString, screen);
         QFETCH(QStringList, order);
+        QFETCH(QRect, cambio);
         AbacusScreen *s = open(screen);
         QVERIFY(s && QTest::qWaitForWindowActive(s));
         QStringList seen;
@@ -103,6 +133,23 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
         QCOMPARE(seen, order);
+        QFETCH(QRect, plusUnits);
+        QFETCH(QRect, ricomincia);
+        QFETCH(QRect, avanti);
+        QFETCH(QRect, iconaSi);
+        QCOMPARE(s->plusButton(Wire::Units)->geometry(), twips(plusUnits));
+        QCOMPARE(s->plusButton(Wire::Units)->text(), QStringLiteral("+ u"));
+        QCOMPARE(s->Bot_ricomincia->geometry(), twips(ricomincia));
+        QCOMPARE(s->Bot_ricomincia->text(), QStringLiteral("Ricomincia"));
+        QCOMPARE(s->BottoneAvanti->geometry(), twips(avanti));
+        QCOMPARE(s->ComandoIconaSi->geometry(), twips(iconaSi));
+        if (cambio.isValid()) {
+            QCOMPARE(s->BottoneCambio->geometry(), twips(cambio));
+            QCOMPARE(s->BottoneCambio->text(), QStringLiteral("Cambio"));
+        }
+        QCOMPARE(s->Text1->maxLength(), 4);
+        s->BottoneAvanti->setEnabled(true);
+        QTEST(tabOrder(s->plusButton(Wire::Units)), "withAvanti");
     }
 
     // The text, the field after it, the beads painted bottom-up to their limits.
@@ -139,6 +186,13 @@ private slots:
         QVERIFY(painted(d1, 6000, 1980, blue));   // the top one at (5700, 1680)
         AbacusScreen *a = open(QStringLiteral("Form999a"));
         QVERIFY(a->BottoneCambio->isHidden() && a->BottoneCambio2->isHidden());
+        // Three wires, 550 twips a bead: the lowest of each and the tenth.
+        lay(a, 1, 10, 10);
+        QVERIFY(painted(a, 1100, 6800, QColor(0, 128, 0)));     // pal_h(0) at (915, 6615)
+        QVERIFY(painted(a, 4180, 6800, red));                   // pal_da(0) at (4005, 6615)
+        QVERIFY(painted(a, 4180, 1850, QColor(255, 128, 128)));  // pal_da(9) at (4005, 1665)
+        QVERIFY(painted(a, 7100, 6800, blue));                  // pal_u(0) at (6930, 6615)
+        QVERIFY(painted(a, 7100, 1850, lightBlue));             // pal_u(9) at (6945, 1665)
     }
 
     // 3 tens and 9 units: the top ten blinks and goes, units 9..18 blink and
@@ -191,6 +245,9 @@ private slots:
         QTest::newRow("Form99d sounds off") << "Form99d3" << 0 << 0 << 0 << 0;
         QTest::newRow("Form999b sounds off") << "Form999b" << 0 << 0 << 1 << 0;
         QTest::newRow("Form999d hundreds") << "Form999d" << -1 << 1 << 1 << 0;
+        QTest::newRow("Form99d3 sounds on") << "Form99d3" << -1 << 0 << 0 << 1;
+        QTest::newRow("Form999b hundreds") << "Form999b" << -1 << 1 << 1 << 0;
+        QTest::newRow("Form999c sounds on") << "Form999c" << -1 << 0 << 1 << 0;
     }
     // With no bead on the wire above: one wrong answer, nothing moves.
     void refusedExchange()

@@ -210,6 +210,13 @@ private slots:
         for (int i = 7; i <= 16; ++i)
             QCOMPARE(s->squareColour(i), red);
         QCOMPARE(s->squareColour(17), lightGreen);
+        // Painted column by column, 600 twips a square from the grid's corner:
+        // square 6 is the seventh of the first column, 10 heads the second.
+        const QImage shot = s->Quadretti->grab().toImage();
+        QCOMPARE(shot.pixelColor(px(300), px(3900)), blue);        // square 6
+        QCOMPARE(shot.pixelColor(px(900), px(300)), red);          // square 10
+        QCOMPARE(shot.pixelColor(px(900), px(4500)), lightGreen);  // square 17
+        QCOMPARE(shot.pixelColor(px(4500), px(300)), lightGreen);  // square 70
         QCOMPARE(s->Quadretti->accessibleName(), QStringLiteral("quadretti"));
         QCOMPARE(s->Quadretti->accessibleDescription(), QStringLiteral("17 quadretti colorati"));
         // The squares are no answer: nothing is counted.

@@ -1,5 +1,6 @@
 #include "aids/bars.h"
 #include "aids/bars_screen.h"
+#include "design.h"
 #include "fakes.h"
 #include "frame/look.h"
 #include "frame/state.h"
@@ -175,21 +176,33 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QList<double>>("draws");   // colour, choice, red, yellow
         QTest::addColumn<QList<QRect>>("places");   // yellow, green, red, first green and last red square
+        // First and last answer button, Label3, "Aiuto", "avanti", the happy face.
+        QTest::addColumn<QList<QRect>>("controls");
+        QTest::addColumn<QString>("instruction");
         // 3 + 4 = 7 within 10; 5 + 9 = 14 within 20.
         QTest::newRow("within 10") << "Command1" << QList<double>{0.0, 0.0, 0.6, 0.45}
                                    << QList<QRect>{{500, 1600, 1500, 500}, {2000, 1600, 2000, 495},
                                                    {500, 2100, 3500, 495}, {2000, 2800, 500, 500},
-                                                   {3500, 3300, 500, 500}};
+                                                   {3500, 3300, 500, 500}}
+                                   << QList<QRect>{{570, 4590, 765, 765}, {10200, 4590, 765, 765},
+                                                   {600, 5520, 5175, 495}, {1200, 6360, 1875, 960},
+                                                   {8880, 6360, 1935, 975}, {9060, 240, 1095, 975}}
+                                   << "Trova il numero che corrisponde alla barra verde";
         QTest::newRow("within 20") << "Command2" << QList<double>{0.0, 0.5, 0.65, 0.4}
                                    << QList<QRect>{{400, 1600, 2000, 330}, {2400, 1600, 3600, 330},
                                                    {400, 2000, 5600, 330}, {2400, 2800, 405, 405},
-                                                   {5600, 3200, 405, 405}};
+                                                   {5600, 3200, 405, 405}}
+                                   << QList<QRect>{{345, 4515, 800, 645}, {9960, 5250, 800, 645},
+                                                   {360, 6120, 5175, 495}, {1200, 6960, 1875, 960},
+                                                   {8880, 6960, 1935, 975}, {9060, 840, 1095, 975}}
+                                   << "Trova il numero che corrisponde alla barra gialla";
     }
     void layoutOfTheBars()
     {
         QFETCH(QString, button);
         QFETCH(QList<double>, draws);
         QFETCH(QList<QRect>, places);
+        QFETCH(QList<QRect>, controls);
         BarsScreen *s = openBars(button);
         QVERIFY(s);
         for (double d : draws)
@@ -198,13 +211,32 @@ private slots:
         QTest::mouseClick(s->Command3D1, Qt::LeftButton);
         const QList<QWidget *> shown{s->n1, s->n2, s->n3, s->aiuto[1][0],
                                      s->aiuto[2][s->model().value(Bar::Red) - 1]};
-        for (int i = 0; i < shown.size(); ++i) {
-            const QRect &p = places[i];
-            QCOMPARE(inArea(shown[i]), twipsRect(p.x(), p.y(), p.width(), p.height()));
-        }
+        for (int i = 0; i < shown.size(); ++i)
+            QCOMPARE(inArea(shown[i]), twips(places[i]));
+        const QList<QWidget *> others{s->Bottone.front(), s->Bottone.back(), s->Label3,
+                                      s->Command3D1, s->BottoneAvanti, s->ComandoIconaSi};
+        for (int i = 0; i < others.size(); ++i)
+            QCOMPARE(inArea(others[i]), twips(controls[i]));
+        QTEST(s->Label3->text(), "instruction");
+        QCOMPARE(s->Command3D1->text(), QStringLiteral("Aiuto"));
         QCOMPARE(background(s->n1), bgr(0x00FFFF));
+        QCOMPARE(background(s->n2), bgr(0x00FF00));
         QCOMPARE(background(s->n3), bgr(0x0000FF));
         QCOMPARE(background(s->aiuto[0][0]), bgr(0x80FFFF));
+        QCOMPARE(background(s->aiuto[1][0]), bgr(0x00FF00));
+        QCOMPARE(background(s->aiuto[2][0]), bgr(0x0000FF));
+        // Painted so, not only told: the middle of the yellow and the red bar.
+        const QImage shot = s->centralWidget()->grab().toImage();
+        const QRect yellow = inArea(s->n1), red = inArea(s->n3);
+        QCOMPARE(shot.pixelColor(yellow.left() + 3, yellow.center().y()), QColor(255, 255, 0));
+        QCOMPARE(shot.pixelColor(red.left() + 3, red.center().y()), QColor(255, 0, 0));
+        // The keyboard reaches the answers in order, then "Aiuto", then "avanti".
+        s->BottoneAvanti->setEnabled(true);
+        const QStringList order = tabOrder(s->Bottone.front());
+        QCOMPARE(order.size(), int(s->Bottone.size()) + 2);
+        QCOMPARE(order.mid(order.size() - 3), QStringList({QStringLiteral("Bottone(%1)").arg(s->Bottone.size() - 1),
+                                                            "Command3D1", "BottoneAvanti"}));
+        QCOMPARE(order.front(), QStringLiteral("Bottone(0)"));
     }
 
     void wrongThenRight()

@@ -1,6 +1,7 @@
 #include "aids/hundred_count_screen.h"
 #include "aids/hundred_table.h"
 #include "aids/hundred_table_screen.h"
+#include "design.h"
 #include "fakes.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
@@ -176,6 +177,22 @@ private slots:
         QCOMPARE(s->BottoneAvanti->geometry(), twipsRect(9240 + x, 6480, 1935, 975));
         QCOMPARE(s->ComandoIconaSi->geometry(), twipsRect(8820 + x, 360, 1095, 975));
         QCOMPARE(s->EtichettaErrati->geometry(), twipsRect(9360 + x, 1935, 855, 615));
+        QCOMPARE(s->ComandoIconaNo->geometry(), twipsRect(8760 + x, 390, 1095, 975));
+        QCOMPARE(s->EtichettaEsatti->geometry(), twipsRect(9360 + x, 1410, 975, 615));
+        QCOMPARE(s->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(),
+                 twipsRect(8520 + x, 1515, 735, 375));
+        QCOMPARE(background(s->EtichettaNumero), QColor(Qt::white));
+        // The first number's cell is painted green, the others light green.
+        for (int i : {s->model().primo(), (s->model().primo() + 37) % 100}) {
+            const QImage shot = s->Numero[i]->grab().toImage();
+            QCOMPARE(shot.pixelColor(shot.width() / 8, shot.height() / 8),
+                     i == s->model().primo() ? green : lightGreen);
+        }
+        // Tab walks the table in order, then "avanti".
+        const QStringList order = tabOrder(s->Numero[0]);
+        QCOMPARE(order.size(), 101);
+        QCOMPARE(order.mid(0, 2), QStringList({"Numero(0)", "Numero(1)"}));
+        QCOMPARE(order.mid(98), QStringList({"Numero(98)", "Numero(99)", "BottoneAvanti"}));
         QVERIFY(s->BottoneAvanti->isVisible());
         QVERIFY(s->BottoneAvanti->isEnabled());
         QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral("0"));

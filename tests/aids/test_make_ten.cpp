@@ -1,6 +1,8 @@
 #include "aids/make_ten.h"
 #include "aids/make_ten_screen.h"
+#include "design.h"
 #include "fakes.h"
+#include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/numbers.h"
 #include "frame/state.h"
@@ -225,6 +227,13 @@ private slots:
         QCOMPARE(ten->ComandoIconaNo->geometry(), twipsRect(8910, 390, 1095, 975));
         QCOMPARE(ten->EtichettaEsatti->geometry(), twipsRect(9510, 1410, 975, 615));
         QCOMPARE(ten->EtichettaErrati->geometry(), twipsRect(9510, 1935, 855, 615));
+        QCOMPARE(ten->findChild<QLabel *>(QStringLiteral("Label2"))->geometry(),
+                 twipsRect(8670, 2040, 735, 495));
+        QCOMPARE(background(ten->EtNumero), QColor(Qt::white));
+        QCOMPARE(ten->Bottone[7]->text(), QStringLiteral("7"));
+        QCOMPARE(tabOrder(ten->Bottone[0]), QStringList({"Bottone(0)", "Bottone(1)", "Bottone(2)", "Bottone(3)",
+                                             "Bottone(4)", "Bottone(5)", "Bottone(6)", "Bottone(7)",
+                                             "Bottone(8)", "Bottone(9)", "Bottone(10)", "BottoneAvanti"}));
         const int lefts[11] = {480, 1440, 2400, 3360, 4320, 5280, 6270, 7200, 8160, 9120, 10110};
         for (int i = 0; i <= 10; ++i) {
             QCOMPARE(ten->Bottone[i]->geometry(), twipsRect(lefts[i], 4710, 765, 765));
@@ -246,6 +255,8 @@ private slots:
         QCOMPARE(twenty->ComandoIconaNo->geometry(), twipsRect(9135, 270, 1095, 975));
         QCOMPARE(twenty->EtichettaEsatti->geometry(), twipsRect(9735, 1290, 975, 615));
         QCOMPARE(twenty->EtichettaErrati->geometry(), twipsRect(9735, 1815, 855, 615));
+        QCOMPARE(twenty->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(),
+                 twipsRect(8895, 1395, 735, 375));
         QCOMPARE(twenty->Bottone[0]->geometry(), twipsRect(480, 3915, 800, 645));
         QCOMPARE(twenty->Bottone[1]->geometry(), twipsRect(1455, 3915, 800, 645));
         QCOMPARE(twenty->Bottone[10]->geometry(), twipsRect(1455 + 960 * 9, 3915, 800, 645));

@@ -1,6 +1,8 @@
 #include "aids/tens_units.h"
 #include "aids/tens_units_screen.h"
+#include "design.h"
 #include "fakes.h"
+#include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/state.h"
 #include "frame/twips.h"
@@ -8,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -15,6 +18,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <algorithm>
 #include <random>
 
 Q_DECLARE_METATYPE(TensUnitsModel::Kind)
@@ -141,12 +145,25 @@ private slots:
         QTest::addColumn<QRect>("decine");     // twips
         QTest::addColumn<QRect>("lastTen");
         QTest::addColumn<QRect>("lastUnit");
+        QTest::addColumn<QPoint>("etNumero");
+        QTest::addColumn<QRect>("ricomincia");
+        QTest::addColumn<QRect>("avanti");
+        QTest::addColumn<QRect>("iconaSi");
+        QTest::addColumn<QStringList>("order");   // with "avanti" enabled
         QTest::newRow("senza cambio") << "Command27" << "FormGrafMeno1" << false
                                       << QRect(6600, 2520, 1300, 600) << QRect(3120, 3600, 2415, 255)
-                                      << QRect(5640, 3960, 255, 255);
+                                      << QRect(5640, 3960, 255, 255) << QPoint(720, 480)
+                                      << QRect(8640, 4200, 1905, 1110) << QRect(8640, 6840, 1935, 975)
+                                      << QRect(9060, 360, 1095, 975)
+                                      << QStringList{"Risultato", "BotDecine1", "BotUnita1",
+                                                     "BottoneRicomincia", "BottoneAvanti"};
         QTest::newRow("con cambio") << "Command9" << "FormGrafMeno" << true
                                     << QRect(6720, 2520, 1300, 600) << QRect(3360, 3600, 2415, 255)
-                                    << QRect(5880, 3960, 255, 255);
+                                    << QRect(5880, 3960, 255, 255) << QPoint(840, 480)
+                                    << QRect(8760, 3960, 1905, 1110) << QRect(8760, 6840, 1935, 975)
+                                    << QRect(9180, 360, 1095, 975)
+                                    << QStringList{"Risultato", "BotDecine1", "BotUnita1", "Cambio",
+                                                   "BottoneRicomincia", "BottoneAvanti"};
     }
     void screensFromTheCatalogue()
     {
@@ -167,8 +184,35 @@ private slots:
         const auto inArea = [area](QWidget *w) { return QRect(w->mapTo(area, QPoint(0, 0)), w->size()); };
         QCOMPARE(inArea(s->Decina1[8]), twipsRect(lastTen.x(), lastTen.y(), 2415, 255));
         QCOMPARE(inArea(s->Unita1[8]), twipsRect(lastUnit.x(), lastUnit.y(), 255, 255));
-        if (exchange)
+        if (exchange) {
             QCOMPARE(inArea(s->Unita2[9]), twipsRect(960 + 480 * 9, 4680, 255, 255));
+            QCOMPARE(s->Cambio->geometry(), twipsRect(6720, 4440, 1335, 615));
+            QCOMPARE(s->Cambio->text(), QStringLiteral("Cambio"));
+        }
+        QFETCH(QPoint, etNumero);
+        QFETCH(QRect, ricomincia);
+        QFETCH(QRect, avanti);
+        QFETCH(QRect, iconaSi);
+        QCOMPARE(s->EtNumero->pos(), twipsPoint(etNumero.x(), etNumero.y()));
+        QCOMPARE(s->BottoneRicomincia->geometry(), twips(ricomincia));
+        QCOMPARE(s->BottoneAvanti->geometry(), twips(avanti));
+        QCOMPARE(s->ComandoIconaSi->geometry(), twips(iconaSi));
+        QCOMPARE((QStringList{s->BotDecine1->text(), s->BotUnita1->text(), s->BottoneRicomincia->text()}),
+                 (QStringList{"Decine", "Unità", "Ricomincia"}));
+        QCOMPARE(s->Risultato->maxLength(), 3);
+        QEXPECT_FAIL("", "the exercise text is painted white, not in the window's colour", Continue);
+        QCOMPARE(background(s->EtNumero), QApplication::palette().color(QPalette::Window));
+        // A ten is painted red, a unit blue.
+        click(s->BotDecine1);
+        click(s->BotUnita1);
+        for (auto [block, colour] : {std::pair{s->Decina1[0], QColor(255, 0, 0)},
+                                     std::pair{s->Unita1[0], QColor(0, 0, 255)}}) {
+            const QImage shot = block->grab().toImage();
+            QCOMPARE(shot.pixelColor(shot.width() / 2, shot.height() / 2), colour);
+        }
+        click(s->BottoneRicomincia);
+        s->BottoneAvanti->setEnabled(true);
+        QTEST(tabOrder(s->Risultato), "order");
         for (QWidget *w : {static_cast<QWidget *>(s->BotDecine1), static_cast<QWidget *>(s->Decina1[0]),
                            static_cast<QWidget *>(s->Unita1[0]), static_cast<QWidget *>(s->BottoneRicomincia)})
             QCOMPARE(w->cursor().shape(), Qt::BitmapCursor);
@@ -348,7 +392,15 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(onlyScreen()->objectName(), QStringLiteral("FormMenuGrafici"));
         QVERIFY(!gone);
-        fakes.timer->runAll();   // nothing runs on the closed screen
+        // The steps still waiting are bound to the closed screen: none runs,
+        // none queues another.
+        const auto noneRuns = [this] {
+            const auto waiting = fakes.timer->pending;
+            return !waiting.empty() && std::none_of(waiting.begin(), waiting.end(),
+                                                    [](const auto &p) { return bool(p.context); })
+                   && fakes.timer->runAll() == int(waiting.size());
+        };
+        QVERIFY(noneRuns());
 
         closeAllScreens();
         s = openTensUnits(QStringLiteral("Command7"));
@@ -356,7 +408,7 @@ private slots:
         click(s->BotDecine1);
         click(s->Cambio);
         delete s;
-        fakes.timer->runAll();
+        QVERIFY(noneRuns());
     }
 
     void noExchangeScreenInsists()

@@ -19,6 +19,19 @@
 
 namespace {
 
+// The instructions of the design, written out here rather than taken from the code.
+namespace Said {
+const QString PrimoNumero = QStringLiteral("Incolonna il primo numero trascinando le cifre con il mouse.");
+const QString SecondoNumero = QStringLiteral("Incolonna il secondo numero trascinando le cifre con il mouse.");
+const QString CambioUnita = QStringLiteral(
+    "Le unità non ti bastano. Cambia una decina in unità trascinando il rettangolino viola.");
+const QString CambioDecine = QStringLiteral(
+    "Le decine non ti bastano. Cambia un centinaio in decine trascinando il rettangolino viola.");
+const QString Unita = QStringLiteral("Sottrai le unità. Scrivi il risultato e premi invio.");
+const QString Decine = QStringLiteral("Sottrai le decine. Scrivi il risultato e premi invio.");
+const QString Centinaia = QStringLiteral("Sottrai le centinaia. Scrivi il risultato e premi invio.");
+} // namespace Said
+
 // The draw that makes Int(span * r) + low come out as `value`.
 double toGet(int value, int span, int low = 0) { return (value - low + 0.5) / span; }
 
@@ -103,7 +116,7 @@ private slots:
         QVERIFY(s);
         QCOMPARE(s->lineLabel(Minuend, Tens)->text(), QStringLiteral(" 2"));
         QCOMPARE(s->lineLabel(Subtrahend, Units)->text(), QStringLiteral(" 8"));
-        QCOMPARE(s->Label3->text(), ColumnTexts::PrimoNumero);
+        QCOMPARE(s->Label3->text(), Said::PrimoNumero);
         QVERIFY(!s->BottoneAvanti->isEnabled());
         QVERIFY(s->exchangeMark(Units)->isHidden());
         QCOMPARE(s->lineLabel(Minuend, Units)->cursor().shape(), Qt::BitmapCursor);
@@ -115,10 +128,10 @@ private slots:
         placeRow(s, Minuend);
         QCOMPARE(s->cell(Minuend, Tens)->text(), QStringLiteral(" 2"));
         QCOMPARE(s->cell(Minuend, Units)->text(), QStringLiteral(" 3"));
-        QCOMPARE(s->Label3->text(), ColumnTexts::SecondoNumero);
+        QCOMPARE(s->Label3->text(), Said::SecondoNumero);
         placeRow(s, Subtrahend);
         QCOMPARE(s->cell(Subtrahend, Units)->text(), QStringLiteral(" 8"));
-        QCOMPARE(s->Label3->text(), ColumnTexts::CambioUnita);
+        QCOMPARE(s->Label3->text(), Said::CambioUnita);
         QVERIFY(s->exchangeMark(Units)->isVisible());
         QVERIFY(s->exchangeTarget(Units)->isVisible());
         QVERIFY(!s->resultField(Units)->isEnabled());
@@ -126,7 +139,7 @@ private slots:
         drag(s->exchangeMark(Units), s->exchangeTarget(Units));
         QCOMPARE(s->exchangeMark(Units)->text(), QStringLiteral("-1"));
         QCOMPARE(s->exchangeTarget(Units)->text(), QStringLiteral("1"));
-        QCOMPARE(s->Label3->text(), ColumnTexts::Unita);
+        QCOMPARE(s->Label3->text(), Said::Unita);
         QVERIFY(s->resultField(Units)->isEnabled());
         QCOMPARE(QApplication::focusWidget(), s->resultField(Units));
 
@@ -143,7 +156,7 @@ private slots:
         QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral("0"));
         QVERIFY(!s->resultField(Units)->isEnabled());
         QVERIFY(s->resultField(Tens)->isEnabled());
-        QCOMPARE(s->Label3->text(), ColumnTexts::Decine);
+        QCOMPARE(s->Label3->text(), Said::Decine);
 
         // The tens answer 0 must be typed.
         type(s->resultField(Tens), QString());
@@ -167,7 +180,7 @@ private slots:
         QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
         QVERIFY(!s->BottoneAvanti->isEnabled());
         QCOMPARE(s->lineLabel(Minuend, Units)->text(), QStringLiteral(" 7"));
-        QCOMPARE(s->Label3->text(), ColumnTexts::PrimoNumero);
+        QCOMPARE(s->Label3->text(), Said::PrimoNumero);
         QCOMPARE(s->cell(Minuend, Units)->text(), QString());
         QVERIFY(s->exchangeMark(Units)->isHidden());
         QCOMPARE(s->exchangeMark(Units)->text(), QString());
@@ -189,25 +202,25 @@ private slots:
         placeRow(s, Minuend);
         placeRow(s, Subtrahend);
         QCOMPARE(s->cell(Subtrahend, Hundreds)->text(), QStringLiteral(" 1"));
-        QCOMPARE(s->Label3->text(), ColumnTexts::CambioUnita);
+        QCOMPARE(s->Label3->text(), Said::CambioUnita);
         QVERIFY(s->exchangeMark(Tens)->isHidden());
         drag(s->exchangeMark(Units), s->exchangeTarget(Units));
 
         type(s->resultField(Units), QStringLiteral("15"));   // two characters: wrong
         QCOMPARE(fakes.sound->beeps, 1);
         type(s->resultField(Units), QStringLiteral("5"));
-        QCOMPARE(s->Label3->text(), ColumnTexts::CambioDecine);
+        QCOMPARE(s->Label3->text(), Said::CambioDecine);
         QVERIFY(s->exchangeMark(Tens)->isVisible());
         QVERIFY(!s->resultField(Tens)->isEnabled());
         drag(s->exchangeMark(Tens), s->exchangeTarget(Tens));
         QCOMPARE(s->exchangeMark(Tens)->text(), QStringLiteral("-1"));
         QCOMPARE(s->exchangeTarget(Tens)->text(), QStringLiteral("1"));
-        QCOMPARE(s->Label3->text(), ColumnTexts::Decine);
+        QCOMPARE(s->Label3->text(), Said::Decine);
 
         type(s->resultField(Tens), QStringLiteral("8"));
         QCOMPARE(fakes.sound->beeps, 2);
         type(s->resultField(Tens), QStringLiteral("9"));
-        QCOMPARE(s->Label3->text(), ColumnTexts::Centinaia);
+        QCOMPARE(s->Label3->text(), Said::Centinaia);
 
         type(s->resultField(Hundreds), QStringLiteral("4"));
         QCOMPARE(fakes.sound->beeps, 2);
@@ -331,7 +344,7 @@ private slots:
         QCOMPARE(s->cell(Minuend, Tens)->text(), QString());
         drag(s->lineLabel(Minuend, Tens), s->cell(Minuend, Tens));
         QCOMPARE(s->cell(Minuend, Tens)->text(), QStringLiteral(" 4"));
-        QCOMPARE(s->Label3->text(), ColumnTexts::SecondoNumero);
+        QCOMPARE(s->Label3->text(), Said::SecondoNumero);
     }
 
     // A one-digit minuend on Form23: the line closes up, the tens answer may
@@ -348,7 +361,7 @@ private slots:
         QCOMPARE(s->lineLabel(Subtrahend, Units)->x(), s->Label6->geometry().right() + 1);
         drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Units));
         drag(s->lineLabel(Subtrahend, Units), s->cell(Subtrahend, Units));
-        QCOMPARE(s->Label3->text(), ColumnTexts::Unita);
+        QCOMPARE(s->Label3->text(), Said::Unita);
         QVERIFY(s->resultField(Units)->isEnabled());
         type(s->resultField(Units), QStringLiteral("4"));
         type(s->resultField(Tens), QString());
@@ -378,7 +391,7 @@ private slots:
         QCOMPARE(shared().NumeroErrati, 0);
         QCOMPARE(fakes.sound->beeps, 0);
         type(s->resultField(Units), QStringLiteral("8"));
-        QCOMPARE(s->Label3->text(), ColumnTexts::CambioDecine);
+        QCOMPARE(s->Label3->text(), Said::CambioDecine);
         drag(s->exchangeMark(Tens), s->exchangeTarget(Tens));
         type(s->resultField(Tens), QString());   // da1 is 10 after the exchange: ignored
         QCOMPARE(shared().NumeroErrati, 0);
@@ -450,7 +463,7 @@ private slots:
         s->activateWindow();
         QApplication::processEvents();
         QCOMPARE(fakes.random->draws, draws);
-        QCOMPARE(s->Label3->text(), ColumnTexts::SecondoNumero);
+        QCOMPARE(s->Label3->text(), Said::SecondoNumero);
         QCOMPARE(s->cell(Minuend, Units)->text(), QStringLiteral(" 3"));
     }
 
@@ -491,7 +504,7 @@ private slots:
         QCOMPARE(d->keyTarget(), s->cell(Minuend, Units));
         hit(Qt::Key_Space);
         QCOMPARE(s->cell(Minuend, Units)->text(), QStringLiteral(" 3"));
-        QCOMPARE(s->Label3->text(), ColumnTexts::SecondoNumero);
+        QCOMPARE(s->Label3->text(), Said::SecondoNumero);
         QCOMPARE(focused(), s->lineLabel(Subtrahend, Tens));
 
         hit(Qt::Key_Space);
@@ -503,7 +516,7 @@ private slots:
         hit(Qt::Key_Down, 4);
         QCOMPARE(d->keyTarget(), s->cell(Subtrahend, Units));
         hit(Qt::Key_Return);
-        QCOMPARE(s->Label3->text(), ColumnTexts::CambioUnita);
+        QCOMPARE(s->Label3->text(), Said::CambioUnita);
 
         // The exchange: its target now lies between the two minuend cells.
         QCOMPARE(focused(), s->exchangeMark(Units));
@@ -557,7 +570,7 @@ private slots:
         hit(Qt::Key_Left, 4);   // Eu2, Eda2, Eh2, Eu1
         QCOMPARE(d->keyTarget(), s->cell(Minuend, Units));
         hit(Qt::Key_Return);
-        QCOMPARE(s->Label3->text(), ColumnTexts::SecondoNumero);
+        QCOMPARE(s->Label3->text(), Said::SecondoNumero);
         hit(Qt::Key_Space);
         hit(Qt::Key_Tab, 4);
         hit(Qt::Key_Return);
@@ -570,7 +583,7 @@ private slots:
         for (int r : {Minuend, Subtrahend})
             for (int c : {Units, Tens, Hundreds})
                 QCOMPARE(s->cell(r, c)->text(), s->lineLabel(r, c)->text());
-        QCOMPARE(s->Label3->text(), ColumnTexts::CambioUnita);
+        QCOMPARE(s->Label3->text(), Said::CambioUnita);
 
         // Eh1, Eda1, CambioUa, Eu1, ...
         QCOMPARE(focused(), s->exchangeMark(Units));
@@ -580,7 +593,7 @@ private slots:
         hit(Qt::Key_Space);
         QCOMPARE(s->model().digits().u1, 12);
         answerWithKeys("5");
-        QCOMPARE(s->Label3->text(), ColumnTexts::CambioDecine);
+        QCOMPARE(s->Label3->text(), Said::CambioDecine);
 
         // Eh1, CambioDaa, Eda1, CambioUa, Eu1, ...
         QCOMPARE(focused(), s->exchangeMark(Tens));
@@ -650,7 +663,7 @@ private slots:
         QCOMPARE(focused(), lda1);
         // Esc with nothing held does nothing either.
         hit(Qt::Key_Escape);
-        QCOMPARE(s->Label3->text(), ColumnTexts::PrimoNumero);
+        QCOMPARE(s->Label3->text(), Said::PrimoNumero);
     }
 
     // Drops on a wrong target are refused as with the mouse: nothing placed,
@@ -674,7 +687,7 @@ private slots:
             for (int c : {Units, Tens})
                 QCOMPARE(s->cell(r, c)->text(), QString());
         QCOMPARE(s->model().digits().Cifre1, 2);
-        QCOMPARE(s->Label3->text(), ColumnTexts::PrimoNumero);
+        QCOMPARE(s->Label3->text(), Said::PrimoNumero);
         QCOMPARE(shared().NumeroEsatti, 0);
         QCOMPARE(shared().NumeroErrati, 0);
         QCOMPARE(fakes.sound->beeps, 0);
@@ -718,7 +731,7 @@ private slots:
         hit(Qt::Key_Tab);
         hit(Qt::Key_Return);
         QCOMPARE(s->cell(Minuend, Tens)->text(), QStringLiteral(" 2"));
-        QCOMPARE(s->Label3->text(), ColumnTexts::SecondoNumero);
+        QCOMPARE(s->Label3->text(), Said::SecondoNumero);
     }
 
     // A message box, the keys going elsewhere, or a new exercise: the held
@@ -781,7 +794,7 @@ private slots:
             hit(Qt::Key_Tab, target);
             hit(Qt::Key_Return);
         }
-        QCOMPARE(s->Label3->text(), ColumnTexts::Unita);
+        QCOMPARE(s->Label3->text(), Said::Unita);
         QCOMPARE(focused(), s->resultField(Units));
         QCOMPARE(s->model().step(), ColumnModel::Step::Units);
         QVERIFY(s->resultField(Units)->isEnabled());
@@ -800,18 +813,19 @@ private slots:
         QTest::addColumn<QRect>("label3");
         QTest::addColumn<double>("label3Points");
         QTest::addColumn<double>("headingPoints");
+        QTest::addColumn<QRect>("avanti");
         QTest::newRow("Form23") << "Form23" << QRect(4170, 3600, 1000, 1000)
                                 << QRect(5610, 6120, 1000, 1000) << QRect(450, 480, 5055, 855)
-                                << 12.0 << 9.75;
+                                << 12.0 << 9.75 << QRect(9090, 6600, 1935, 975);
         QTest::newRow("Form24a") << "Form24a" << QRect(3690, 3240, 1005, 1005)
                                  << QRect(5490, 5760, 1000, 1000) << QRect(330, 120, 5055, 855)
-                                 << 12.0 << 9.75;
+                                 << 12.0 << 9.75 << QRect(8970, 6240, 1935, 975);
         QTest::newRow("Form33") << "Form33" << QRect(3240, 2880, 1095, 1095)
                                 << QRect(4680, 5760, 1095, 1095) << QRect(240, 120, 7215, 735)
-                                << 14.25 << 12.0;
+                                << 14.25 << 12.0 << QRect(8880, 6600, 1935, 975);
         QTest::newRow("Form36") << "Form36" << QRect(3120, 3000, 1095, 1095)
                                 << QRect(4800, 5880, 1095, 1095) << QRect(360, 240, 7215, 735)
-                                << 14.25 << 12.0;
+                                << 14.25 << 12.0 << QRect(9000, 6720, 1935, 975);
     }
     void designsLook()
     {
@@ -827,6 +841,9 @@ private slots:
         QCOMPARE(s->cell(Minuend, Tens)->geometry(), twips(tensCell));
         QCOMPARE(s->resultField(Units)->geometry(), twips(unitsField));
         QCOMPARE(s->Label3->geometry(), twips(label3));
+        QCOMPARE(s->Label3->text(), Said::PrimoNumero);
+        QFETCH(QRect, avanti);
+        QCOMPARE(s->BottoneAvanti->geometry(), twips(avanti));
         QCOMPARE(s->Label3->font(), designFont(QStringLiteral("Arial"), label3Points));
         QCOMPARE(background(s->Label3), QColor(Qt::white));
         QCOMPARE(s->Label3->alignment(), Qt::AlignCenter);

@@ -1,5 +1,6 @@
 #include "drills/possible_drill.h"
 #include "drills/possible_screen.h"
+#include "design.h"
 #include "fakes.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
@@ -278,14 +279,15 @@ private slots:
             QVERIFY(o->font().bold());
         }
         // The two answer buttons are painted in their colours, not only told them.
+        const QColor colours[2] = {QColor(0, 0xC0, 0), QColor(0xFF, 0, 0)};
         for (int i = 0; i < 2; ++i) {
             const QImage shot = s->Comando[i]->grab().toImage();
-            const QColor c = shot.pixelColor(shot.width() / 8, shot.height() / 2);
-            if (i == 0)
-                QVERIFY2(c.green() > 2 * c.red() && c.green() > 2 * c.blue(), qPrintable(c.name()));
-            else
-                QVERIFY2(c.red() > 2 * c.green() && c.red() > 2 * c.blue(), qPrintable(c.name()));
+            QCOMPARE(shot.pixelColor(shot.width() / 8, shot.height() / 2), colours[i]);
         }
+        QCOMPARE(tabOrder(s->Comando[0]), QStringList({"Comando(0)", "Comando(1)"}));
+        s->BottoneAvanti->setEnabled(true);
+        QCOMPARE(tabOrder(s->Comando[0]), QStringList({"Comando(0)", "Comando(1)", "BottoneAvanti"}));
+        QCOMPARE(background(s->EtNumero), QApplication::palette().color(QPalette::Window));
     }
 
     // Presses, "avanti", the panel and the menus in any order leave the

@@ -1,6 +1,8 @@
 #include "drills/tolvena_drill.h"
 #include "drills/tolvena_screen.h"
+#include "design.h"
 #include "fakes.h"
+#include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/numbers.h"
 #include "frame/state.h"
@@ -290,6 +292,8 @@ private slots:
         QCOMPARE(s->ComandoIconaNo->geometry(), twipsRect(8640, 510, 1095, 975));
         QCOMPARE(s->EtichettaEsatti->geometry(), twipsRect(9240, 1530, 975, 615));
         QCOMPARE(s->EtichettaErrati->geometry(), twipsRect(9240, 2055, 855, 615));
+        QCOMPARE(background(s->EtichettaNumero), bgr(0xFFFFFF));
+        QCOMPARE(tabOrder(s->Text1), QStringList({"Text1", "BottoneAvanti"}));   // "avanti" enabled
         QCOMPARE(s->mnuTipo->objectName(), QStringLiteral("mnuTipo"));
         // A tick beside the chosen type, no box beside the other.
         QVERIFY(s->mnusomma->isChecked());

@@ -1,5 +1,6 @@
 #include "drills/typed_drill.h"
 #include "drills/typed_drill_screen.h"
+#include "design.h"
 #include "fakes.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
@@ -146,20 +147,62 @@ private slots:
         QCOMPARE(make100.completed(QStringLiteral("62")), QStringLiteral(" 38 +  62 = 100"));
     }
 
+    void freshScreen_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QRect>("exercise");   // twips
+        QTest::addColumn<QRect>("field");
+        QTest::addColumn<QRect>("label1");
+        QTest::addColumn<QRect>("avanti");
+        QTest::addColumn<int>("fontPixels");
+        QTest::addColumn<int>("maxLength");
+        QTest::addColumn<QString>("azzera");
+        QTest::addColumn<QString>("informazioni");
+        QTest::newRow("Form20") << "Form20" << QRect(600, 1200, 7215, 975)
+            << QRect(2400, 3720, 3975, 2175) << QRect(8640, 1755, 735, 375)
+            << QRect(8280, 6360, 1935, 975) << 53 << 3
+            << "Azzera conteggio        " << "Informazioni           ";
+        QTest::newRow("Form27") << "Form27" << QRect(240, 1200, 7215, 975)
+            << QRect(2040, 3720, 3975, 2175) << QRect(8280, 1755, 735, 375)
+            << QRect(7920, 6360, 1935, 975) << 53 << 3
+            << "Azzera conteggio       " << "Informazioni          ";
+        QTest::newRow("Form35") << "Form35" << QRect(360, 1080, 7215, 975)
+            << QRect(1320, 3600, 5895, 2175) << QRect(8400, 1635, 735, 375)
+            << QRect(8040, 6240, 1935, 975) << 37 << 5
+            << "Azzera conteggio        " << "Informazioni          ";
+    }
     void freshScreen()
     {
-        TypedDrillScreen *s = open("Form20", {0.1, 0, 0.5825});
+        QFETCH(QString, screen);
+        QFETCH(QRect, exercise);
+        QFETCH(QRect, field);
+        QFETCH(QRect, label1);
+        QFETCH(QRect, avanti);
+        TypedDrillScreen *s = open(screen, {0.1, 0, 0.5825});
         QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral("0"));
         QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
         QVERIFY(s->ComandoIconaSi->isVisible());
         QVERIFY(!s->ComandoIconaNo->isVisible());
         QVERIFY(!s->BottoneAvanti->isEnabled());
-        QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 58 - 1 = "));
+        if (screen == "Form20")
+            QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 58 - 1 = "));
         QCOMPARE(background(s->centralWidget()), bgr(0x8080FF));   // the draw 0.1 picks entry 2
-        QCOMPARE(s->MenuAzzera->text(), QStringLiteral("Azzera conteggio        "));
-        QCOMPARE(s->MenuInformazioni->text(), QStringLiteral("Informazioni           "));
+        QCOMPARE(background(s->EtichettaNumero), bgr(0xFFFFFF));
+        QCOMPARE(s->EtichettaNumero->geometry(), twips(exercise));
+        QCOMPARE(s->Text1->geometry(), twips(field));
+        const QLabel *caption = s->findChild<QLabel *>(QStringLiteral("Label1"));
+        QVERIFY(caption);
+        QCOMPARE(caption->geometry(), twips(label1));
+        QCOMPARE(caption->text(), QStringLiteral("Esatti"));
+        QCOMPARE(s->BottoneAvanti->geometry(), twips(avanti));
+        QCOMPARE(s->BottoneAvanti->text(), QStringLiteral("avanti"));
+        QTEST(s->EtichettaNumero->font().pixelSize(), "fontPixels");
+        QTEST(s->MenuAzzera->text(), "azzera");
+        QTEST(s->MenuInformazioni->text(), "informazioni");
         QCOMPARE(s->MenuEsci->objectName(), QStringLiteral("mnuEsci"));
-        QCOMPARE(s->Text1->maxLength(), 3);
+        QTEST(s->Text1->maxLength(), "maxLength");
+        s->BottoneAvanti->setEnabled(true);   // as after a right answer
+        QCOMPARE(tabOrder(s->Text1), QStringList({"Text1", "BottoneAvanti"}));
         // The window holds every control.
         for (QWidget *w : s->centralWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
             QVERIFY2(s->centralWidget()->rect().contains(w->geometry()), qPrintable(w->objectName()));
