@@ -31,6 +31,24 @@ const CompleteDesign &design(const QString &name)
     return completeDesigns().front();
 }
 
+// The widths of the runs of black pixels along a line of the picture.
+QList<int> blackRuns(const QImage &image, QPoint from, QPoint step)
+{
+    QList<int> runs;
+    int run = 0;
+    for (QPoint p = from; image.valid(p); p += step) {
+        if (image.pixelColor(p) == QColor(Qt::black)) {
+            ++run;
+        } else if (run > 0) {
+            runs << run;
+            run = 0;
+        }
+    }
+    if (run > 0)
+        runs << run;
+    return runs;
+}
+
 void type(QLineEdit *field, const QString &text)
 {
     QTest::keyClicks(field, text);
@@ -56,7 +74,11 @@ class CompleteTest : public QObject {
 private slots:
     void initTestCase() { registerAllScreens(); }
     void init() { fakes = installFakes(); }
-    void cleanup() { closeAllScreens(); }
+    void cleanup()
+    {
+        closeAllScreens();
+        setZoom(1);
+    }
 
     void scriptedDraws_data()
     {
@@ -360,6 +382,15 @@ private slots:
         QCOMPARE(s->Command2->property("buttonColour").value<QColor>(), small ? blue : darkBlue);
         QCOMPARE(s->Command2->cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(s->BottoneRicomincia->text(), QStringLiteral("Ricomincia"));
+        // The bin and the discs of the abacus screens.
+        const auto looksLike = [](QWidget *w, const char *name) {
+            return w->cursor().pixmap().toImage() == pointer(QLatin1String(name)).pixmap().toImage();
+        };
+        QCOMPARE(s->BottoneRicomincia->icon().cacheKey(), picture(QStringLiteral("bin")).cacheKey());
+        QVERIFY(looksLike(s->BottoneRicomincia, "bin"));
+        QVERIFY(looksLike(s->Command1, "disc_red"));
+        QVERIFY(looksLike(s->Command2, "disc_blue"));
+        QVERIFY(!s->Command3 || looksLike(s->Command3, "disc_green"));
         QCOMPARE(s->squareColour(0), small ? lightGreen : paleCyan);
         if (small) {
             QCOMPARE(s->Command2->geometry(), twipsRect(6600, 2640, 1650, 915));
@@ -393,6 +424,40 @@ private slots:
         const QRect client = s->centralWidget()->rect();
         QVERIFY(client.contains(s->Quadretti->geometry()));
         QVERIFY(client.contains(s->BottoneAvanti->geometry()));
+    }
+
+    // Every edge of the squares is as wide as every other at any zoom.
+    void edgesEvenAtEveryZoom_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<int>("edge");    // pixels
+        QTest::addColumn<int>("along");   // edges met along the first row of small squares
+        QTest::addColumn<int>("down");    // and down their first column
+        QTest::newRow("500 at 1") << "Form500g" << 1.0 << 1 << 13 << 13;
+        QTest::newRow("500 at 1.25") << "Form500g" << 1.25 << 1 << 13 << 13;
+        QTest::newRow("500 at 1.5") << "Form500g" << 1.5 << 2 << 13 << 13;
+        QTest::newRow("500 at 1.75") << "Form500g" << 1.75 << 2 << 13 << 13;
+        QTest::newRow("500 at 2") << "Form500g" << 2.0 << 2 << 13 << 13;
+        QTest::newRow("1000 at 1.25") << "Form1000g" << 1.25 << 1 << 19 << 13;
+        QTest::newRow("1000 at 1.75") << "Form1000g" << 1.75 << 2 << 19 << 13;
+    }
+    void edgesEvenAtEveryZoom()
+    {
+        QFETCH(QString, name);
+        QFETCH(double, zoom);
+        QFETCH(int, edge);
+        QFETCH(int, along);
+        QFETCH(int, down);
+        setZoom(zoom);
+        auto *s = qobject_cast<CompleteScreen *>(openScreen(name));
+        QVERIFY(s);
+        const CompleteDesign &d = design(name);
+        const QImage image = s->Quadretti->grab().toImage();
+        // Through the middle of the first small square.
+        const QPoint middle = twipsPoint(d.grid.x() + 90, d.grid.y() + 90) - s->Quadretti->pos();
+        QCOMPARE(blackRuns(image, QPoint(0, middle.y()), QPoint(1, 0)), QList<int>(along, edge));
+        QCOMPARE(blackRuns(image, QPoint(middle.x(), 0), QPoint(0, 1)), QList<int>(down, edge));
     }
 
     // Buttons, typing, "avanti" and the menus in any order keep the counts
