@@ -26,6 +26,24 @@ QColor cellColour(QPushButton *cell) { return cell->property("buttonColour").val
 
 const QColor lightGreen(0xC0, 0xFF, 0xC0), green(0x00, 0xC0, 0x00), red(0xFF, 0x00, 0x00),
     lightYellow(0xFF, 0xFF, 0xC0);
+
+// Only greys in the picture, black and a mid grey among them.
+bool greyAndBlack(const QImage &picture)
+{
+    bool black = false, grey = false;
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.alpha() < 255)
+                continue;
+            if (c.red() != c.green() || c.green() != c.blue())
+                return false;
+            black = black || c.red() < 40;
+            grey = grey || (c.red() > 80 && c.red() < 220);
+        }
+    return black && grey;
+}
 } // namespace
 
 class HundredTableTest : public QObject {
@@ -174,6 +192,8 @@ private slots:
         QCOMPARE(s->Label3->geometry(), twipsRect(8100 + x, 3375, 2520, 315));
         QCOMPARE(s->EtichettaNumero->geometry(), twipsRect(7680 + x, 4080, 3735, 615));
         QCOMPARE(s->BottoneAvanti->geometry(), twipsRect(9240 + x, 6480, 1935, 975));
+        QVERIFY(greyAndBlack(s->BottoneAvanti->icon().pixmap(32, 32).toImage()));
+        QVERIFY(greyAndBlack(s->BottoneAvanti->cursor().pixmap().toImage()));
         QCOMPARE(s->ComandoIconaSi->geometry(), twipsRect(8820 + x, 360, 1095, 975));
         QCOMPARE(s->EtichettaErrati->geometry(), twipsRect(9360 + x, 1935, 855, 615));
         QVERIFY(s->BottoneAvanti->isVisible());
@@ -417,7 +437,8 @@ private slots:
         QTest::newRow("letters first") << "a63" << 0 << 1;
         QTest::newRow("sign") << "+63" << 1 << 0;
         QTest::newRow("decimal") << "6.3" << 0 << 1;
-        QTest::newRow("too long") << "0634" << 1 << 0;   // the field keeps 063
+        QTest::newRow("four digits") << "0063" << 1 << 0;
+        QTest::newRow("a fourth digit") << "0634" << 0 << 1;   // 634, not 63
         QTest::newRow("blanks only") << "   " << 0 << 1;
     }
     void countTypedAnswers()
@@ -456,7 +477,7 @@ private slots:
         QCOMPARE(s->Text1->y(), s->EtichettaNumero0->y());
         QCOMPARE(s->Text1->size(), twipsRect(0, 0, 975, 700).size());
         QCOMPARE(s->EtichettaNumero1->x(), s->Text1->x() + s->Text1->width());
-        QCOMPARE(s->Text1->maxLength(), 3);
+        QCOMPARE(s->Text1->maxLength(), 4);
         // Each label is as wide as its text, and no wider than the design's.
         QVERIFY(s->EtichettaNumero0->width()
                 >= s->EtichettaNumero0->fontMetrics().horizontalAdvance(QStringLiteral(" 37 + ")));
