@@ -47,7 +47,11 @@ class BarsTest : public QObject {
 private slots:
     void initTestCase() { registerAllScreens(); }
     void init() { fakes = installFakes(); }
-    void cleanup() { closeAllScreens(); }
+    void cleanup()
+    {
+        closeAllScreens();
+        setZoom(1);
+    }
 
     // The draws of one exercise in their order: the asked bar (none for
     // type 1), the red value, the yellow value.
@@ -175,21 +179,27 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QList<double>>("draws");   // colour, choice, red, yellow
         QTest::addColumn<QList<QRect>>("places");   // yellow, green, red, first green and last red square
+        QTest::addColumn<QList<int>>("yellowSides");   // aiuto1(0..20)
         // 3 + 4 = 7 within 10; 5 + 9 = 14 within 20.
         QTest::newRow("within 10") << "Command1" << QList<double>{0.0, 0.0, 0.6, 0.45}
                                    << QList<QRect>{{500, 1600, 1500, 500}, {2000, 1600, 2000, 495},
                                                    {500, 2100, 3500, 495}, {2000, 2800, 500, 500},
-                                                   {3500, 3300, 500, 500}};
+                                                   {3500, 3300, 500, 500}}
+                                   << QList<int>(21, 500);
         QTest::newRow("within 20") << "Command2" << QList<double>{0.0, 0.5, 0.65, 0.4}
                                    << QList<QRect>{{400, 1600, 2000, 330}, {2400, 1600, 3600, 330},
                                                    {400, 2000, 5600, 330}, {2400, 2800, 405, 405},
-                                                   {5600, 3200, 405, 405}};
+                                                   {5600, 3200, 405, 405}}
+                                   << QList<int>{405, 405, 405, 405, 400, 400, 400, 400, 400, 400, 400,
+                                                 400, 400, 400, 400, 400, 400, 400, 405, 405, 405};
     }
     void layoutOfTheBars()
     {
         QFETCH(QString, button);
         QFETCH(QList<double>, draws);
         QFETCH(QList<QRect>, places);
+        QFETCH(QList<int>, yellowSides);
+        setZoom(2);   // where 400 and 405 twips are not the same pixels
         BarsScreen *s = openBars(button);
         QVERIFY(s);
         for (double d : draws)
@@ -202,6 +212,8 @@ private slots:
             const QRect &p = places[i];
             QCOMPARE(inArea(shown[i]), twipsRect(p.x(), p.y(), p.width(), p.height()));
         }
+        for (int i = 0; i < yellowSides.size(); ++i)
+            QCOMPARE(s->aiuto[0][i]->size(), twipsRect(0, 0, yellowSides[i], yellowSides[i]).size());
         QCOMPARE(background(s->n1), bgr(0x00FFFF));
         QCOMPARE(background(s->n3), bgr(0x0000FF));
         QCOMPARE(background(s->aiuto[0][0]), bgr(0x80FFFF));
@@ -234,7 +246,10 @@ private slots:
         fakes.random->push({0.0, 0.5, 0.0, 0.0});   // colour; yellow asked, 0 + 1 = 1
         QTest::keyClick(s->BottoneAvanti, Qt::Key_Return);
         QCOMPARE(s->n1->text(), QStringLiteral("?"));
-        QVERIFY(s->n1->isHidden());   // a yellow bar of no length shows nothing
+        // A yellow bar of no length shows nothing, yet the screen reader finds it.
+        QVERIFY(s->n1->isVisible());
+        QCOMPARE(inArea(s->n1), twipsRect(500, 1600, 0, 500));
+        QCOMPARE(s->n1->accessibleDescription(), QStringLiteral("?"));
         QVERIFY(s->n2->isVisible());
         QVERIFY(!s->BottoneAvanti->isEnabled());
         QCOMPARE(s->focusWidget(), static_cast<QWidget *>(s->Bottone[0]));
