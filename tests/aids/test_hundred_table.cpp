@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QToolButton>
 
@@ -30,19 +31,15 @@ const QColor lightGreen(0xC0, 0xFF, 0xC0), green(0x00, 0xC0, 0x00), red(0xFF, 0x
 // Only greys in the picture, black and a mid grey among them.
 bool greyAndBlack(const QImage &picture)
 {
-    bool black = false, grey = false;
-    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.alpha() < 255)
-                continue;
-            if (c.red() != c.green() || c.green() != c.blue())
-                return false;
-            black = black || c.red() < 40;
-            grey = grey || (c.red() > 80 && c.red() < 220);
-        }
-    return black && grey;
+    QSet<int> shades;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (const QColor c = picture.pixelColor(x, y); c.alpha() == 255) {
+                if (c.red() != c.green() || c.green() != c.blue())
+                    return false;
+                shades << c.red() / 64;   // 0 black, 1 and 2 greys, 3 white
+            }
+    return shades.contains(0) && (shades.contains(1) || shades.contains(2));
 }
 } // namespace
 
