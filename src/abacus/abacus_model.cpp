@@ -9,6 +9,29 @@ namespace {
 
 AbacusExercise fromResult(int primo, int risposta) { return {primo, primo - risposta, risposta}; }
 
+// Three digits: minuend 1..999, result 0..minuend - 1, drawn again while
+// `again` holds for the tens (t1, t2) and units (u1, u2) of the two numbers.
+template <typename Again> AbacusExercise threeDigits(Again again)
+{
+    AbacusExercise e;
+    do {
+        const int primo = Int(Rnd() * 999) + 1;
+        const int risposta = Int(Rnd() * primo);
+        e = fromResult(primo, risposta);
+    } while (again(digit(e.primo, 1), digit(e.primo, 0), digit(e.secondo, 1),
+                   digit(e.secondo, 0)));
+    return e;
+}
+
+QString counted(int n, const char *one, const char *many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? one : many));
+}
+
+} // namespace
+
+namespace AbacusDraws {
+
 // Minuend 10..98, result 5..minuend - 6: some need an exchange, some don't.
 AbacusExercise withAndWithout()
 {
@@ -47,20 +70,6 @@ AbacusExercise neverExchange()
     return fromResult(primo, risposta);
 }
 
-// Three digits: minuend 1..999, result 0..minuend - 1, drawn again while
-// `again` holds for the tens (t1, t2) and units (u1, u2) of the two numbers.
-template <typename Again> AbacusExercise threeDigits(Again again)
-{
-    AbacusExercise e;
-    do {
-        const int primo = Int(Rnd() * 999) + 1;
-        const int risposta = Int(Rnd() * primo);
-        e = fromResult(primo, risposta);
-    } while (again(digit(e.primo, 1), digit(e.primo, 0), digit(e.secondo, 1),
-                   digit(e.secondo, 0)));
-    return e;
-}
-
 AbacusExercise noExchanges()
 {
     return threeDigits([](int t1, int u1, int t2, int u2) { return t1 < t2 || u1 < u2; });
@@ -83,40 +92,7 @@ AbacusExercise anyExchanges()
     return threeDigits([](int, int, int, int) { return false; });
 }
 
-std::vector<AbacusRule> makeRules()
-{
-    const std::array<int, 3> two{19, 9, 0}, three{19, 19, 9};
-    return {
-        {QStringLiteral("Form99d1"), 2, {9, 9, 0}, false, false, neverExchange},
-        {QStringLiteral("Form99d3"), 2, two, true, false, alwaysExchange},
-        {QStringLiteral("Form99d"), 2, two, true, false, withAndWithout},
-        {QStringLiteral("Form999a"), 3, three, false, true, noExchanges},
-        {QStringLiteral("Form999b"), 3, three, true, true, oneExchange},
-        {QStringLiteral("Form999c"), 3, three, true, true, someExchange},
-        {QStringLiteral("Form999d"), 3, three, true, true, anyExchanges},
-    };
-}
-
-QString counted(int n, const char *one, const char *many)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? one : many));
-}
-
-} // namespace
-
-const std::vector<AbacusRule> &abacusRules()
-{
-    static const std::vector<AbacusRule> rules = makeRules();
-    return rules;
-}
-
-const AbacusRule *abacusRule(const QString &name)
-{
-    for (const auto &rule : abacusRules())
-        if (rule.name == name)
-            return &rule;
-    return nullptr;
-}
+} // namespace AbacusDraws
 
 int digit(int number, int place)
 {

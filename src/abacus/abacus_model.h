@@ -19,7 +19,6 @@ struct AbacusExercise {
 
 // How a screen draws its exercises and what its abacus offers.
 struct AbacusRule {
-    QString name;                  // "Form99d"
     int wires = 2;                 // 2: tens and units; 3: hundreds too
     std::array<int, 3> limit{};    // most beads on the units, tens and hundreds wires
     bool exchanges = true;         // whether exchange buttons exist at all
@@ -27,8 +26,20 @@ struct AbacusRule {
     AbacusExercise (*draw)() = nullptr;
 };
 
-const std::vector<AbacusRule> &abacusRules();
-const AbacusRule *abacusRule(const QString &name);
+// The draws of the screens.
+namespace AbacusDraws {
+// Minuend 10..98, result 5..minuend - 6: with or without an exchange.
+AbacusExercise withAndWithout();
+// As withAndWithout, always with an exchange of the units.
+AbacusExercise alwaysExchange();
+// Digit by digit smaller: never an exchange, never a result of 0.
+AbacusExercise neverExchange();
+// Three digits, minuend 1..999: no exchange, exactly one, at least one, any.
+AbacusExercise noExchanges();
+AbacusExercise oneExchange();
+AbacusExercise someExchange();
+AbacusExercise anyExchanges();
+} // namespace AbacusDraws
 
 // The exchange is needed on a wire when the minuend's digit there is below
 // the subtrahend's. Digits of a number: units 0, tens 1, hundreds 2.

@@ -152,11 +152,24 @@ AbacusLayout threeWires()
 
 std::vector<AbacusScreenRow> makeRows()
 {
+    using namespace AbacusDraws;
+    const std::array<int, 3> two{19, 9, 0}, three{19, 19, 9};
+    const auto twoWired = [](std::array<int, 3> limit, bool exchanges, AbacusExercise (*draw)()) {
+        return AbacusRule{.wires = 2, .limit = limit, .exchanges = exchanges, .refusalBeeps = false,
+                          .draw = draw};
+    };
+    const auto threeWired = [three](bool exchanges, AbacusExercise (*draw)()) {
+        return AbacusRule{.wires = 3, .limit = three, .exchanges = exchanges, .refusalBeeps = true,
+                          .draw = draw};
+    };
     return {
-        {QStringLiteral("Form99d1"), form99d1()},  {QStringLiteral("Form99d3"), twoWires()},
-        {QStringLiteral("Form99d"), twoWires()},   {QStringLiteral("Form999a"), threeWires()},
-        {QStringLiteral("Form999b"), threeWires()}, {QStringLiteral("Form999c"), threeWires()},
-        {QStringLiteral("Form999d"), threeWires()},
+        {QStringLiteral("Form99d1"), twoWired({9, 9, 0}, false, neverExchange), form99d1()},
+        {QStringLiteral("Form99d3"), twoWired(two, true, alwaysExchange), twoWires()},
+        {QStringLiteral("Form99d"), twoWired(two, true, withAndWithout), twoWires()},
+        {QStringLiteral("Form999a"), threeWired(false, noExchanges), threeWires()},
+        {QStringLiteral("Form999b"), threeWired(true, oneExchange), threeWires()},
+        {QStringLiteral("Form999c"), threeWired(true, someExchange), threeWires()},
+        {QStringLiteral("Form999d"), threeWired(true, anyExchanges), threeWires()},
     };
 }
 
@@ -239,8 +252,7 @@ void AbacusView::paintEvent(QPaintEvent *)
 }
 
 AbacusScreen::AbacusScreen(const AbacusScreenRow &row, QWidget *parent)
-    : ExerciseScreen(abacusFrame(row), parent), layout_(row.layout),
-      model_(*abacusRule(row.name))
+    : ExerciseScreen(abacusFrame(row), parent), layout_(row.layout), model_(row.rule)
 {
     const AbacusLayout &l = layout_;
     const QString arial = QStringLiteral("Arial");

@@ -2,7 +2,7 @@
 // The abacus screens: the exercise text and the answer field, the drawn
 // abacus with a "+" and a "-" button for each wire, the exchange buttons,
 // "Ricomincia" and the frame. Each screen is one row of a table that gives
-// where everything stands; its model brings the rule.
+// its rule and where everything stands.
 
 #include "abacus/abacus_model.h"
 #include "frame/exercise_screen.h"
@@ -46,8 +46,11 @@ struct AbacusLayout {
     FrameDesign frame;                              // client area, frame controls, exit item
 };
 
+// One screen: its name, how it draws and what its abacus offers, and where
+// everything stands.
 struct AbacusScreenRow {
     QString name;
+    AbacusRule rule;
     AbacusLayout layout;
 };
 

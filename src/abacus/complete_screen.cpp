@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 constexpr int bigSide = 1665;
 constexpr std::uint32_t unitColour = 0xFF0000;
@@ -29,35 +31,47 @@ public:
         for (const QPoint &at : design.big)
             extent = extent.united(QRect(at, QSize(bigSide, bigSide)));
         origin_ = extent.topLeft();
-        setGeometry(twipsRect(extent.x(), extent.y(), extent.width(), extent.height()));
+        // Up to the end of the last edge, drawn from a whole pixel on.
+        const QPoint from = twipsPoint(extent.x(), extent.y());
+        const QPoint to = twipsPoint(extent.x() + extent.width() - 15,
+                                     extent.y() + extent.height() - 15)
+                          + QPoint(edgePixels(), edgePixels());
+        setGeometry(QRect(from, to - QPoint(1, 1)));
         setObjectName(QStringLiteral("Quadretti"));
         setAccessibleName(QStringLiteral("quadretti"));
     }
 
 protected:
+    // Every edge starts on a whole pixel and is as wide as every other, so
+    // the grid looks even at any zoom: a square's two edges are the lines at
+    // its left (top) and 15 twips inside its right (bottom), where the next
+    // square of the grid starts its own.
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
-        QPen edge(Qt::black);
-        edge.setWidthF(pxF(15));
-        p.setPen(edge);
-        const auto box = [this](int left, int top, int side) {
-            return QRectF(pxF(left - origin_.x()), pxF(top - origin_.y()), pxF(side), pxF(side))
-                .adjusted(pxF(7.5), pxF(7.5), -pxF(7.5), -pxF(7.5));
+        const int line = edgePixels();
+        const QPoint origin = twipsPoint(origin_.x(), origin_.y());
+        const auto square = [&](int left, int top, int side, const QColor &colour) {
+            const QPoint from = twipsPoint(left, top) - origin;
+            const QPoint to = twipsPoint(left + side - 15, top + side - 15) - origin
+                              + QPoint(line, line);
+            const QRect outer(from, to - QPoint(1, 1));
+            p.fillRect(outer, Qt::black);
+            p.fillRect(outer.adjusted(line, line, -line, -line), colour);
         };
         for (int j = 0; j < static_cast<int>(design_.big.size()); ++j) {
             const QPoint at = design_.big[static_cast<std::size_t>(j)];
-            p.setBrush(screen_.bigColour(j));
-            p.drawRect(box(at.x(), at.y(), bigSide));
+            square(at.x(), at.y(), bigSide, screen_.bigColour(j));
         }
-        for (int i = 0; i < 100; ++i) {
-            p.setBrush(screen_.squareColour(i));
-            p.drawRect(box(design_.grid.x() + design_.pitch * (i / 10),
-                           design_.grid.y() + design_.pitch * (i % 10), design_.side));
-        }
+        for (int i = 0; i < 100; ++i)
+            square(design_.grid.x() + design_.pitch * (i / 10),
+                   design_.grid.y() + design_.pitch * (i % 10), design_.side,
+                   screen_.squareColour(i));
     }
 
 private:
+    static int edgePixels() { return std::max(1, px(15)); }
+
     const CompleteDesign &design_;
     const CompleteScreen &screen_;
     QPoint origin_;
@@ -67,7 +81,7 @@ CompleteDesign hundred()
 {
     CompleteDesign d;
     d.name = QStringLiteral("Form100g");
-    d.rule = {100, 0, false, 0, 0, 0, 0, false, QStringLiteral(" = 100")};
+    d.rule = {.total = 100, .judgeEmpty = false, .equals = QStringLiteral(" = 100")};
     d.clientArea = QSize(11955, 9420);
     d.grid = QPoint(240, 1080);
     d.plain = 0x80FF80;
@@ -105,7 +119,15 @@ CompleteDesign larger(int total)
     d.avanti = QPoint(8760, 6480);
     if (total == 500) {
         d.name = QStringLiteral("Form500g");
-        d.rule = {500, 4, true, 500, 0, 5, 50, true, QStringLiteral(" = 500")};
+        d.rule = {.total = 500,
+                  .bigSquares = 4,
+                  .kinds = true,
+                  .anyCount = 500,
+                  .anyFrom = 0,
+                  .hundredsCount = 5,
+                  .tensCount = 50,
+                  .judgeEmpty = true,
+                  .equals = QStringLiteral(" = 500")};
         d.grid = QPoint(2205, 2370);
         d.big = {{360, 240}, {2205, 240}, {4080, 240}, {360, 2400}};
         d.ricomincia = QRect(8760, 4440, 1905, 1110);
@@ -114,7 +136,15 @@ CompleteDesign larger(int total)
         d.countersLeft = 9720;
     } else {
         d.name = QStringLiteral("Form1000g");
-        d.rule = {1000, 9, true, 999, 1, 9, 99, true, QStringLiteral(" = 1 000")};
+        d.rule = {.total = 1000,
+                  .bigSquares = 9,
+                  .kinds = true,
+                  .anyCount = 999,
+                  .anyFrom = 1,
+                  .hundredsCount = 9,
+                  .tensCount = 99,
+                  .judgeEmpty = true,
+                  .equals = QStringLiteral(" = 1 000")};
         d.grid = QPoint(7485, 2130);
         for (int left : {120, 1965, 3840, 5640, 7440})
             d.big.emplace_back(left, 120);
@@ -150,11 +180,11 @@ FrameDesign frame(const CompleteDesign &c)
 QString discFor(Kind kind)
 {
     switch (kind) {
-    case Kind::Unit: return QStringLiteral("squares_disc_blue");
-    case Kind::Ten: return QStringLiteral("squares_disc_red");
+    case Kind::Unit: return QStringLiteral("disc_blue");
+    case Kind::Ten: return QStringLiteral("disc_red");
     case Kind::Hundred: break;
     }
-    return QStringLiteral("squares_disc_green");
+    return QStringLiteral("disc_green");
 }
 } // namespace
 
@@ -184,10 +214,10 @@ CompleteScreen::CompleteScreen(const CompleteDesign &design, QWidget *parent)
     }
     const QRect &r = design.ricomincia;
     BottoneRicomincia = makePictureButton(area(), QStringLiteral("BottoneRicomincia"),
-                                          QStringLiteral("Ricomincia"), QStringLiteral("squares_bin"),
+                                          QStringLiteral("Ricomincia"), QStringLiteral("bin"),
                                           r.x(), r.y(), r.width(), r.height(),
                                           QStringLiteral("Arial"), 14.25);
-    BottoneRicomincia->setCursor(pointer(QStringLiteral("squares_bin")));
+    BottoneRicomincia->setCursor(pointer(QStringLiteral("bin")));
     connect(BottoneRicomincia, &QToolButton::clicked, this, [this] { ricomincia(); });
     setTabOrder(before, BottoneRicomincia);
     setTabOrder(BottoneRicomincia, BottoneAvanti);

@@ -15,7 +15,10 @@ struct SquaresRule {
     // Without kinds: the missing number is Int(r x (total + 1)).
     // With kinds: any number Int(r x anyCount) + anyFrom, whole hundreds
     // 100 .. 100 x hundredsCount, whole tens 10 .. 10 x tensCount.
-    int anyCount = 0, anyFrom = 0, hundredsCount = 0, tensCount = 0;
+    int anyCount = 0;
+    int anyFrom = 0;
+    int hundredsCount = 0;
+    int tensCount = 0;
     bool judgeEmpty = true;    // Enter on an empty field reads 0
     QString equals;            // " = 100"
 };

@@ -3,7 +3,7 @@
 #include "frame/numbers.h"
 #include "frame/services.h"
 
-#include <algorithm>
+#include <QtGlobal>
 
 void BarsModel::setType(int type)
 {
@@ -26,8 +26,9 @@ void BarsModel::next()
         break;
     }
     }
-    rosso_ = std::clamp(Int(Rnd() * maximum_) + 1, 1, maximum_);
-    giallo_ = std::clamp(Int(Rnd() * rosso_), 0, rosso_ - 1);
+    rosso_ = Int(Rnd() * maximum_) + 1;
+    giallo_ = Int(Rnd() * rosso_);
+    Q_ASSERT(rosso_ >= 1 && rosso_ <= maximum_ && giallo_ >= 0 && giallo_ < rosso_);
     answered_ = false;
     helpShown_ = false;
 }

@@ -68,6 +68,9 @@ BarsDesign barsTwenty()
     d.squaresTop = 2800;
     d.redSquaresTop = 3200;
     d.squareSide = 405;
+    d.otherYellowFrom = 4;
+    d.otherYellowTo = 17;
+    d.otherYellowSide = 400;
     d.buttonSize = QSize(800, 645);
     d.buttons.emplace_back(345, 4515);
     for (int i = 1; i <= 10; ++i)
@@ -105,7 +108,8 @@ BarsScreen::BarsScreen(const BarsDesign &design, QWidget *parent)
     barre = new QWidget(area());
     barre->setObjectName(QStringLiteral("barre"));
     barre->setAccessibleName(QStringLiteral("barre"));
-    place(barre, 0, barsOrigin, design.frame.clientArea.width(), barsHeight);
+    // As wide as the longest row of bars or squares.
+    place(barre, 0, barsOrigin, design.unit * design.maximum + design.squareSide, barsHeight);
 
     const std::array<std::uint32_t, 3> barColours = {0x00FFFF, 0x00FF00, 0x0000FF};
     const std::array<std::uint32_t, 3> squareColours = {0x80FFFF, 0x00FF00, 0x0000FF};
@@ -119,8 +123,8 @@ BarsScreen::BarsScreen(const BarsDesign &design, QWidget *parent)
         setBackground(bars[b], bgr(barColours[b]));
         for (int i = 0; i <= 20; ++i) {
             QLabel *square = makeLabel(barre, QStringLiteral("aiuto%1").arg(b + 1),
-                                       QStringLiteral(" "), 0, 0, design.squareSide,
-                                       design.squareSide, QStringLiteral("Arial"), 12);
+                                       QStringLiteral(" "), 0, 0, squareSide(b, i),
+                                       squareSide(b, i), QStringLiteral("Arial"), 12);
             square->setProperty("index", i);
             // A thin edge keeps the squares of one row apart for counting.
             square->setFrameShape(QFrame::Box);
@@ -169,6 +173,13 @@ void BarsScreen::placeInBars(QWidget *w, int left, int top, int width, int heigh
     place(w, left, top - barsOrigin, width, height);
 }
 
+int BarsScreen::squareSide(int bar, int i) const
+{
+    if (bar == 0 && i >= design_.otherYellowFrom && i <= design_.otherYellowTo)
+        return design_.otherYellowSide;
+    return design_.squareSide;
+}
+
 void BarsScreen::GeneraEsercizio()
 {
     newBackground();
@@ -187,10 +198,8 @@ void BarsScreen::GeneraEsercizio()
     placeInBars(n1, u, design_.yellowTop, u * giallo, design_.barHeights[0]);
     placeInBars(n2, u + u * giallo, design_.yellowTop, u * verde, design_.barHeights[1]);
     placeInBars(n3, u, design_.redTop, u * rosso, design_.barHeights[2]);
-    // A bar of 0 has no length to show.
-    n1->setVisible(giallo > 0);
-    n2->setVisible(verde > 0);
-    n3->setVisible(rosso > 0);
+    // A yellow bar of 0 has no length, so it shows nothing; it stays in
+    // place for the screen reader, which finds its "?" there.
     showBars();
     Label3->setText(model_.instruction());
 }
@@ -232,7 +241,6 @@ void BarsScreen::help()
     takeBackRightAnswer();
     model_.help();
     const int u = design_.unit;
-    const int side = design_.squareSide;
     const int giallo = model_.value(BarsModel::Bar::Yellow);
     const std::array<int, 3> counts = {giallo, model_.value(BarsModel::Bar::Green),
                                        model_.value(BarsModel::Bar::Red)};
@@ -240,7 +248,8 @@ void BarsScreen::help()
     const std::array<int, 3> tops = {design_.squaresTop, design_.squaresTop, design_.redSquaresTop};
     for (int b = 0; b < 3; ++b)
         for (int i = 0; i < counts[b] && i < static_cast<int>(aiuto[b].size()); ++i) {
-            placeInBars(aiuto[b][i], starts[b] + u * i, tops[b], side, side);
+            placeInBars(aiuto[b][i], starts[b] + u * i, tops[b], squareSide(b, i),
+                        squareSide(b, i));
             aiuto[b][i]->show();
         }
     barre->setAccessibleDescription(model_.squaresDescription());

@@ -25,6 +25,8 @@ struct BarsDesign {
     std::array<int, 3> barHeights{};   // yellow, green, red
     int squaresTop = 2800, redSquaresTop = 3300;
     int squareSide = 500;
+    // Yellow squares aiuto1(from..to) of another side, 0 for none.
+    int otherYellowFrom = 0, otherYellowTo = -1, otherYellowSide = 0;
     QSize buttonSize;                  // twips
     std::vector<QPoint> buttons;       // top-left of Bottone(i), twips
     QPoint label3, aiuto;              // top-left of Label3 and Command3D1
@@ -64,6 +66,7 @@ private:
     void chooseType(int type);
     void showBars();
     void placeInBars(QWidget *w, int left, int top, int width, int height) const;
+    int squareSide(int bar, int i) const;
 
     const BarsDesign &design_;
     BarsModel model_;

@@ -3,11 +3,12 @@
 #include "frame/numbers.h"
 #include "frame/services.h"
 
-#include <algorithm>
+#include <QtGlobal>
 
 void HundredCountModel::next()
 {
-    n_ = std::clamp(Int(Rnd() * 101), 0, 100);
+    n_ = Int(Rnd() * 101);
+    Q_ASSERT(n_ >= 0 && n_ <= 100);
     solved_ = false;
 }
 

@@ -32,7 +32,7 @@ FrameDesign frame()
 } // namespace
 
 HundredCountScreen::HundredCountScreen(QWidget *parent)
-    : AnswerLineScreen(frame(), AnswerLineDesign{QPoint(7380, 4080), QSize(975, 700), 3, 21.75},
+    : AnswerLineScreen(frame(), AnswerLineDesign{QPoint(7380, 4080), QSize(975, 700), 4, 21.75},
                        parent)
 {
     for (int i = 0; i < 100; ++i) {

@@ -3,7 +3,7 @@
 #include "frame/numbers.h"
 #include "frame/services.h"
 
-#include <algorithm>
+#include <QtGlobal>
 
 int HundredTableModel::tensBelow(int first)
 {
@@ -49,10 +49,8 @@ void HundredTableModel::next()
         break;
     }
     }
-    // A source that broke its promise of [0, 1) must still give a cell.
-    primo_ = std::clamp(primo_, 0, 99);
-    differenza_ = std::clamp(differenza_, 0, primo_);
-    secondo_ = primo_ - differenza_;
+    Q_ASSERT(primo_ >= 0 && primo_ <= 99);
+    Q_ASSERT(differenza_ >= 0 && differenza_ <= primo_ && secondo_ == primo_ - differenza_);
     solved_ = false;
     drawn_ = true;
 }

@@ -75,6 +75,9 @@ HundredTableScreen::HundredTableScreen(const HundredTableRow &row, QWidget *pare
         showMark(i);
     }
     setTabOrder(Numero.back(), BottoneAvanti);
+    // Here "avanti" carries a grey-and-black arrow, picture and pointer.
+    BottoneAvanti->setIcon(picture(QStringLiteral("arrow_grey")));
+    BottoneAvanti->setCursor(pointer(QStringLiteral("arrow_grey")));
     GeneraEsercizio();
 }
 

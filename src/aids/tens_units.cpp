@@ -22,8 +22,9 @@ void TensUnitsModel::drawNumbers()
         // 1, 10 and 11 leave only 0 for the second number: drawn again, as 0 is.
         int a = 0, b = 0;
         do {
-            a = std::clamp(Int(Rnd() * 10), 0, 9);
-            b = std::clamp(Int(Rnd() * 10), 0, 9);
+            a = Int(Rnd() * 10);
+            b = Int(Rnd() * 10);
+            Q_ASSERT(a >= 0 && a <= 9 && b >= 0 && b <= 9);
             primo_ = 10 * a + b;
         } while (primo_ == 0 || primo_ == 1 || primo_ == 10 || primo_ == 11);
         do {
@@ -34,8 +35,9 @@ void TensUnitsModel::drawNumbers()
         return;
     }
     do {
-        primo_ = std::clamp(Int(Rnd() * 79) + 20, 20, 98);
-        secondo_ = std::clamp(Int(Rnd() * (primo_ - 10)) + 5, 5, primo_ - 6);
+        primo_ = Int(Rnd() * 79) + 20;
+        secondo_ = Int(Rnd() * (primo_ - 10)) + 5;
+        Q_ASSERT(primo_ >= 20 && primo_ <= 98 && secondo_ >= 5 && secondo_ <= primo_ - 6);
     } while (kind_ == Kind::NeedsExchange && unitsOf(primo_) >= unitsOf(secondo_));
 }
 
@@ -54,15 +56,28 @@ TensUnitsModel::Outcome TensUnitsModel::judge(const QString &typed)
     return Outcome::Right;
 }
 
+// A button shows the element whose index is the count. Where that one shows
+// already (one was taken from below it), the lowest hidden one shows
+// instead, so that the count stays what is on show.
+template <std::size_t N>
+bool TensUnitsModel::showNext(std::array<bool, N> &shown, int count)
+{
+    if (inRange(count, int(N)) && !shown[count]) {
+        shown[count] = true;
+        return true;
+    }
+    auto hidden = std::find(shown.begin(), shown.end(), false);
+    if (hidden == shown.end())
+        return false;
+    *hidden = true;
+    return true;
+}
+
 bool TensUnitsModel::addTen()
 {
     if (exchanging())
         return false;
-    auto hidden = std::find(tens_.begin(), tens_.end(), false);
-    if (hidden == tens_.end())
-        return false;
-    *hidden = true;
-    return true;
+    return showNext(tens_, contaDecine());
 }
 
 bool TensUnitsModel::addUnit()
@@ -70,11 +85,7 @@ bool TensUnitsModel::addUnit()
     // After an exchange the units stay above 8 until some are taken away.
     if (exchanging() || contaUnita() > 8)
         return false;
-    auto hidden = std::find(units_.begin(), units_.end(), false);
-    if (hidden == units_.end())
-        return false;
-    *hidden = true;
-    return true;
+    return showNext(units_, contaUnita());
 }
 
 template <std::size_t N>
@@ -103,6 +114,13 @@ TensUnitsModel::ExchangeStart TensUnitsModel::beginExchange()
 {
     if (!offersExchange() || exchanging() || exchangeUsed_)
         return ExchangeStart::Ignored;
+    // The last ten added, whose index is the count less one; where that one
+    // was taken away, the highest ten on show.
+    const int last = contaDecine() - 1;
+    if (last >= 0 && tens_[last]) {
+        exchangingTen_ = last;
+        return ExchangeStart::Started;
+    }
     for (int i = tens - 1; i >= 0; --i)
         if (tens_[i]) {
             exchangingTen_ = i;

@@ -4,8 +4,11 @@
 // units (blue squares): adds them with two buttons, takes them away with a
 // click, changes one ten into ten units, and clears everything.
 //
-// The counts are always the tens and units on show: a button shows the
-// lowest element that is hidden, and an exchange takes the highest ten.
+// A button shows the element whose index is the count, and an exchange
+// takes the ten whose index is the count less one. Where that would leave
+// the count apart from what is on show (the element to show shows already,
+// the ten to take is hidden), a button shows the lowest hidden element and
+// an exchange takes the highest ten: the counts are always what is shown.
 
 #include <QString>
 
@@ -74,6 +77,8 @@ private:
     void drawNumbers();
     template <std::size_t N>
     bool take(std::array<bool, N> &shown, int i);
+    template <std::size_t N>
+    static bool showNext(std::array<bool, N> &shown, int count);
 
     Kind kind_;
     int primo_ = 0;

@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace {
 // A ten or a unit: a block of colour that goes away when clicked (or pressed
 // with Space or Enter once reached with Tab).
@@ -44,27 +46,44 @@ private:
 };
 
 // The frame of the work area, with the line over the strip of changed units.
+// A line from one point to another covers the pixels from the first to the
+// last, as wide as a design pixel, and starts on a whole pixel.
 class WorkArea final : public QWidget {
 public:
-    WorkArea(const QRect &box, int stripLine, QWidget *parent)
-        : QWidget(parent), size_(box.size()), strip_(stripLine ? stripLine - box.top() : 0)
+    WorkArea(const QRect &box, int sidesEnd, int stripLine, QWidget *parent)
+        : QWidget(parent), box_(box), sidesEnd_(std::max(sidesEnd, box.y() + box.height())),
+          strip_(stripLine)
     {
+        // Up to the end of the lowest line.
+        const QPoint to = twipsPoint(box.x() + box.width(), sidesEnd_) + QPoint(line(), line());
+        setGeometry(QRect(twipsPoint(box.x(), box.y()), to - QPoint(1, 1)));
     }
 
 protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
-        const double pen = pxF(15);
-        const double h = pen / 2;
-        p.setPen(QPen(Qt::black, pen));
-        p.drawRect(QRectF(h, h, pxF(size_.width()), pxF(size_.height())));
+        const QPoint origin = twipsPoint(box_.x(), box_.y());
+        const auto draw = [&](int x1, int y1, int x2, int y2) {
+            const QPoint from = twipsPoint(x1, y1) - origin;
+            const QPoint to = twipsPoint(x2, y2) - origin + QPoint(line(), line());
+            p.fillRect(QRect(from, to - QPoint(1, 1)), Qt::black);
+        };
+        const int left = box_.x(), top = box_.y();
+        const int right = left + box_.width(), bottom = top + box_.height();
+        draw(left, top, right, top);
+        draw(left, bottom, right, bottom);
+        draw(left, top, left, sidesEnd_);
+        draw(right, top, right, sidesEnd_);
         if (strip_ > 0)
-            p.drawLine(QPointF(h, pxF(strip_) + h), QPointF(pxF(size_.width()) + h, pxF(strip_) + h));
+            draw(left, strip_, right, strip_);
     }
 
 private:
-    QSize size_;
+    static int line() { return std::max(1, px(15)); }
+
+    QRect box_;
+    int sidesEnd_;
     int strip_;
 };
 
@@ -115,6 +134,7 @@ TensUnitsDesign withoutExchange()
     d.tenColumns = {600, 3120};
     d.unitColumns = {5640, 6000};
     d.box = QRect(480, 2400, 6000, 2040);
+    d.sidesEnd = 4455;
     return d;
 }
 
@@ -191,10 +211,9 @@ TensUnitsScreen::TensUnitsScreen(const TensUnitsDesign &design, QWidget *parent)
     connect(BottoneRicomincia, &QToolButton::clicked, this, [this] { ricomincia(); });
 
     const QRect &box = design.box;
-    workArea = new WorkArea(box, design.stripLine, area());
+    workArea = new WorkArea(box, design.sidesEnd, design.stripLine, area());
     workArea->setObjectName(QStringLiteral("workArea"));
     workArea->setAccessibleName(QStringLiteral("decine e unità"));
-    place(workArea, box.x(), box.y(), box.width() + 15, box.height() + 15);
 
     for (int i = 0; i < TensUnitsModel::tens; ++i) {
         const int left = design.tenColumns[i < 5 ? 0 : 1];

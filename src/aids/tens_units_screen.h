@@ -26,7 +26,8 @@ struct TensUnitsDesign {
     QPoint ricomincia;                   // 1905 x 1110
     std::array<int, 2> tenColumns{};     // Left of Decina1(0..4) and Decina1(5..8)
     std::array<int, 2> unitColumns{};    // Left of the even and the odd Unita1
-    QRect box;                           // the frame of the work area
+    QRect box;                           // the frame of the work area: its lines' starts
+    int sidesEnd = 0;                    // where the two sides end, when below the box
     int stripLine = 0;                   // Top of the line over the strip, 0 for none
 };
 

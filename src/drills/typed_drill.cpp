@@ -4,7 +4,6 @@
 #include "frame/services.h"
 #include "frame/state.h"
 
-#include <algorithm>
 #include <QStringList>
 #include <array>
 
@@ -39,7 +38,11 @@ TypedExercise minusPower(int m, int s, const QString &sText)
     return {text, shared().NumeroCasuale, QString()};
 }
 
-int pick(int k, int count) { return std::clamp(k, 0, count - 1); }
+int pick(int k, int count)
+{
+    Q_ASSERT(k >= 0 && k < count);
+    return k;
+}
 
 TypedDrillRow row(QString name, std::function<TypedExercise()> draw, int left, int top,
                   int w, int h, int azzera, int info)

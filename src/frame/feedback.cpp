@@ -53,7 +53,8 @@ void SuonoEsatto()
 {
     if (!soundsOn())
         return;   // no random draw is made when the sounds are off
-    const int k = std::clamp(Int(4 * Rnd()) + 1, 1, 4);
+    const int k = Int(4 * Rnd()) + 1;
+    Q_ASSERT(k >= 1 && k <= 4);
     services().sound->play(QDir(soundFolder()).filePath(QStringLiteral("si%1.wav").arg(k)));
 }
 

@@ -34,9 +34,8 @@ const std::array<std::uint32_t, 19> &palette()
 
 QColor ColoreCasuale()
 {
-    int index = Int(18 * Rnd()) + 1;
-    // A source that broke its promise of [0, 1) must still not pick entry 0.
-    index = std::clamp(index, 1, 18);
+    const int index = Int(18 * Rnd()) + 1;
+    Q_ASSERT(index >= 1 && index <= 18);
     return bgr(palette()[static_cast<std::size_t>(index)]);
 }
 

@@ -1,4 +1,5 @@
 #include "abacus/abacus_model.h"
+#include "abacus/abacus_screen.h"
 #include "fakes.h"
 
 #include <QTest>
@@ -9,10 +10,19 @@ using Wire = AbacusModel::Wire;
 using Exchange = AbacusModel::Exchange;
 using Counts = QList<int>;   // hundreds, tens, units
 
+// The rule of a screen's row.
+const AbacusRule &rule(const QString &screen)
+{
+    for (const AbacusScreenRow &row : abacusScreenRows())
+        if (row.name == screen)
+            return row.rule;
+    qFatal("no abacus screen %s", qPrintable(screen));
+}
+
 // A fresh abacus with beads laid by its own buttons.
 AbacusModel laid(const QString &screen, const Counts &c)
 {
-    AbacusModel m(*abacusRule(screen));
+    AbacusModel m(rule(screen));
     m.start({500, 100, 400});
     for (int w : {Wire::Hundreds, Wire::Tens, Wire::Units})
         for (int i = 0; i < c[2 - w]; ++i)
@@ -100,20 +110,34 @@ private slots:
         QCOMPARE(a.startExchange(Wire::Units), Exchange::Unavailable);
     }
 
+    // Each screen's row: its wires and their limits, whether it offers
+    // exchanges and whether a refused one beeps.
     void limits_data()
     {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<Counts>("limits");
-        QTest::newRow("Form99d1") << "Form99d1" << Counts{0, 9, 9};
-        QTest::newRow("Form99d") << "Form99d" << Counts{0, 9, 19};
-        QTest::newRow("Form999b") << "Form999b" << Counts{9, 19, 19};
+        QTest::addColumn<bool>("exchanges");
+        QTest::addColumn<bool>("beeps");
+        QTest::newRow("Form99d1") << "Form99d1" << Counts{0, 9, 9} << false << false;
+        QTest::newRow("Form99d3") << "Form99d3" << Counts{0, 9, 19} << true << false;
+        QTest::newRow("Form99d") << "Form99d" << Counts{0, 9, 19} << true << false;
+        QTest::newRow("Form999a") << "Form999a" << Counts{9, 19, 19} << false << true;
+        QTest::newRow("Form999b") << "Form999b" << Counts{9, 19, 19} << true << true;
+        QTest::newRow("Form999c") << "Form999c" << Counts{9, 19, 19} << true << true;
+        QTest::newRow("Form999d") << "Form999d" << Counts{9, 19, 19} << true << true;
     }
     void limits()
     {
         QFETCH(QString, screen);
         QFETCH(Counts, limits);
+        QFETCH(bool, exchanges);
+        QFETCH(bool, beeps);
+        QCOMPARE(int(abacusScreenRows().size()), 7);
         AbacusModel m = laid(screen, {30, 30, 30});
         QCOMPARE(counts(m), limits);
+        QCOMPARE(m.wires(), limits[0] > 0 ? 3 : 2);
+        QCOMPARE(m.rule().exchanges, exchanges);
+        QCOMPARE(m.rule().refusalBeeps, beeps);
         for (int w : {0, 1, 2})
             for (int i = 0; i < 30; ++i)
                 m.remove(w);
@@ -122,7 +146,7 @@ private slots:
 
     void texts()
     {
-        AbacusModel m(*abacusRule(QStringLiteral("Form999d")));
+        AbacusModel m(rule(QStringLiteral("Form999d")));
         m.start({98, 9, 89});
         QCOMPARE(m.text(), QStringLiteral(" 98 -  9 = "));
         m.start({7, 7, 0});
@@ -153,7 +177,7 @@ private slots:
         QFETCH(int, risposta);
         QFETCH(QString, typed);
         QFETCH(int, verdict);
-        AbacusModel m(*abacusRule(QStringLiteral("Form999d")));
+        AbacusModel m(rule(QStringLiteral("Form999d")));
         m.start({risposta + 5, 5, risposta});
         const auto judged = m.check(typed);
         QCOMPARE(judged ? int(*judged) : -1, verdict);
@@ -163,11 +187,11 @@ private slots:
     void form99dAndForm99d3()
     {
         fakes.random->push({toGet(45, 89, 10), toGet(22, 35, 5), toGet(45, 89, 10), toGet(18, 35, 5)});
-        AbacusModel d3(*abacusRule(QStringLiteral("Form99d3")));
+        AbacusModel d3(rule(QStringLiteral("Form99d3")));
         d3.next();
         QCOMPARE(d3.text(), QStringLiteral(" 45 -  27 = "));
         QCOMPARE(fakes.random->draws, 4);
-        AbacusModel d(*abacusRule(QStringLiteral("Form99d")));
+        AbacusModel d(rule(QStringLiteral("Form99d")));
         for (int i = 0; i < 2000; ++i) {
             d3.next();
             d.next();
@@ -182,7 +206,7 @@ private slots:
     // are drawn again like 0. No exchange, the result never 0.
     void form99d1()
     {
-        AbacusModel m(*abacusRule(QStringLiteral("Form99d1")));
+        AbacusModel m(rule(QStringLiteral("Form99d1")));
         for (int n = 0; n < 100; ++n) {
             fakes.random->push({toGet(n / 10, 10), toGet(n % 10, 10)});
             m.next();
@@ -226,7 +250,7 @@ private slots:
         QFETCH(int, secondo);
         QFETCH(bool, posed);
         fakes.random->push({toGet(352, 999, 1), toGet(352 - secondo, 352)});
-        AbacusModel m(*abacusRule(screen));
+        AbacusModel m(rule(screen));
         m.next();
         QCOMPARE(m.exercise().primo == 352 && m.exercise().secondo == secondo, posed);
     }
@@ -246,7 +270,7 @@ private slots:
     {
         QFETCH(QString, screen);
         QFETCH(Counts, needed);
-        AbacusModel m(*abacusRule(screen));
+        AbacusModel m(rule(screen));
         Counts seen{0, 0, 0};
         for (int i = 0; i < 3000; ++i) {
             m.next();
@@ -262,7 +286,7 @@ private slots:
     void resultZero()
     {
         fakes.random->push({toGet(257, 999, 1), 0.0});
-        AbacusModel m(*abacusRule(QStringLiteral("Form999d")));
+        AbacusModel m(rule(QStringLiteral("Form999d")));
         m.next();
         QCOMPARE(m.text(), QStringLiteral(" 257 -  257 = "));
         QCOMPARE(m.exercise().risposta, 0);

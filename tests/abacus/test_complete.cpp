@@ -31,6 +31,20 @@ const CompleteDesign &design(const QString &name)
     return completeDesigns().front();
 }
 
+// The widths of the runs of black pixels along a line of the picture.
+QList<int> blackRuns(const QImage &image, QPoint from, QPoint step)
+{
+    QList<int> runs{0};
+    for (QPoint p = from; image.valid(p); p += step)
+        if (image.pixelColor(p) == QColor(Qt::black))
+            ++runs.back();
+        else if (runs.back() > 0)
+            runs << 0;
+    if (runs.back() == 0)
+        runs.removeLast();
+    return runs;
+}
+
 void type(QLineEdit *field, const QString &text)
 {
     QTest::keyClicks(field, text);
@@ -56,7 +70,11 @@ class CompleteTest : public QObject {
 private slots:
     void initTestCase() { registerAllScreens(); }
     void init() { fakes = installFakes(); }
-    void cleanup() { closeAllScreens(); }
+    void cleanup()
+    {
+        closeAllScreens();
+        setZoom(1);
+    }
 
     void scriptedDraws_data()
     {
@@ -367,6 +385,8 @@ private slots:
         QCOMPARE(s->Command2->property("buttonColour").value<QColor>(), small ? blue : darkBlue);
         QCOMPARE(s->Command2->cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(s->BottoneRicomincia->text(), QStringLiteral("Ricomincia"));
+        // The bin of the abacus screens.
+        QCOMPARE(s->BottoneRicomincia->icon().cacheKey(), picture(QStringLiteral("bin")).cacheKey());
         QCOMPARE(s->squareColour(0), small ? lightGreen : paleCyan);
         if (small) {
             QCOMPARE(s->Command2->geometry(), twipsRect(6600, 2640, 1650, 915));
@@ -400,6 +420,37 @@ private slots:
         const QRect client = s->centralWidget()->rect();
         QVERIFY(client.contains(s->Quadretti->geometry()));
         QVERIFY(client.contains(s->BottoneAvanti->geometry()));
+    }
+
+    // Every edge of the squares is as wide as every other at any zoom.
+    void edgesEvenAtEveryZoom_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<int>("edge");    // pixels
+        QTest::addColumn<int>("along");   // edges met along the first row of small squares
+        QTest::addColumn<int>("down");    // and down their first column
+        QTest::newRow("500 at 1.25") << "Form500g" << 1.25 << 1 << 13 << 13;
+        QTest::newRow("500 at 1.5") << "Form500g" << 1.5 << 2 << 13 << 13;
+        QTest::newRow("500 at 1.75") << "Form500g" << 1.75 << 2 << 13 << 13;
+        QTest::newRow("1000 at 1.25") << "Form1000g" << 1.25 << 1 << 19 << 13;
+    }
+    void edgesEvenAtEveryZoom()
+    {
+        QFETCH(QString, name);
+        QFETCH(double, zoom);
+        QFETCH(int, edge);
+        QFETCH(int, along);
+        QFETCH(int, down);
+        setZoom(zoom);
+        auto *s = qobject_cast<CompleteScreen *>(openScreen(name));
+        QVERIFY(s);
+        const CompleteDesign &d = design(name);
+        const QImage image = s->Quadretti->grab().toImage();
+        // Through the middle of the first small square.
+        const QPoint middle = twipsPoint(d.grid.x() + 90, d.grid.y() + 90) - s->Quadretti->pos();
+        QCOMPARE(blackRuns(image, QPoint(0, middle.y()), QPoint(1, 0)), QList<int>(along, edge));
+        QCOMPARE(blackRuns(image, QPoint(middle.x(), 0), QPoint(0, 1)), QList<int>(down, edge));
     }
 
     // Buttons, typing, "avanti" and the menus in any order keep the counts

@@ -48,7 +48,11 @@ class BarsTest : public QObject {
 private slots:
     void initTestCase() { registerAllScreens(); }
     void init() { fakes = installFakes(); }
-    void cleanup() { closeAllScreens(); }
+    void cleanup()
+    {
+        closeAllScreens();
+        setZoom(1);
+    }
 
     // The draws of one exercise in their order: the asked bar (none for
     // type 1), the red value, the yellow value.
@@ -179,6 +183,7 @@ private slots:
         // First and last answer button, Label3, "Aiuto", "avanti", the happy face.
         QTest::addColumn<QList<QRect>>("controls");
         QTest::addColumn<QString>("instruction");
+        QTest::addColumn<QList<int>>("yellowSides");   // aiuto1(0..20)
         // 3 + 4 = 7 within 10; 5 + 9 = 14 within 20.
         QTest::newRow("within 10") << "Command1" << QList<double>{0.0, 0.0, 0.6, 0.45}
                                    << QList<QRect>{{500, 1600, 1500, 500}, {2000, 1600, 2000, 495},
@@ -187,7 +192,8 @@ private slots:
                                    << QList<QRect>{{570, 4590, 765, 765}, {10200, 4590, 765, 765},
                                                    {600, 5520, 5175, 495}, {1200, 6360, 1875, 960},
                                                    {8880, 6360, 1935, 975}, {9060, 240, 1095, 975}}
-                                   << "Trova il numero che corrisponde alla barra verde";
+                                   << "Trova il numero che corrisponde alla barra verde"
+                                   << QList<int>(21, 500);
         QTest::newRow("within 20") << "Command2" << QList<double>{0.0, 0.5, 0.65, 0.4}
                                    << QList<QRect>{{400, 1600, 2000, 330}, {2400, 1600, 3600, 330},
                                                    {400, 2000, 5600, 330}, {2400, 2800, 405, 405},
@@ -195,7 +201,9 @@ private slots:
                                    << QList<QRect>{{345, 4515, 800, 645}, {9960, 5250, 800, 645},
                                                    {360, 6120, 5175, 495}, {1200, 6960, 1875, 960},
                                                    {8880, 6960, 1935, 975}, {9060, 840, 1095, 975}}
-                                   << "Trova il numero che corrisponde alla barra gialla";
+                                   << "Trova il numero che corrisponde alla barra gialla"
+                                   << QList<int>{405, 405, 405, 405, 400, 400, 400, 400, 400, 400, 400,
+                                                 400, 400, 400, 400, 400, 400, 400, 405, 405, 405};
     }
     void layoutOfTheBars()
     {
@@ -203,6 +211,8 @@ private slots:
         QFETCH(QList<double>, draws);
         QFETCH(QList<QRect>, places);
         QFETCH(QList<QRect>, controls);
+        QFETCH(QList<int>, yellowSides);
+        setZoom(2);   // where 400 and 405 twips are not the same pixels
         BarsScreen *s = openBars(button);
         QVERIFY(s);
         for (double d : draws)
@@ -211,8 +221,12 @@ private slots:
         QTest::mouseClick(s->Command3D1, Qt::LeftButton);
         const QList<QWidget *> shown{s->n1, s->n2, s->n3, s->aiuto[1][0],
                                      s->aiuto[2][s->model().value(Bar::Red) - 1]};
-        for (int i = 0; i < shown.size(); ++i)
-            QCOMPARE(inArea(shown[i]), twips(places[i]));
+        for (int i = 0; i < shown.size(); ++i) {
+            const QRect &p = places[i];
+            QCOMPARE(inArea(shown[i]), twipsRect(p.x(), p.y(), p.width(), p.height()));
+        }
+        for (int i = 0; i < yellowSides.size(); ++i)
+            QCOMPARE(s->aiuto[0][i]->size(), twipsRect(0, 0, yellowSides[i], yellowSides[i]).size());
         const QList<QWidget *> others{s->Bottone.front(), s->Bottone.back(), s->Label3,
                                       s->Command3D1, s->BottoneAvanti, s->ComandoIconaSi};
         for (int i = 0; i < others.size(); ++i)
@@ -266,7 +280,10 @@ private slots:
         fakes.random->push({0.0, 0.5, 0.0, 0.0});   // colour; yellow asked, 0 + 1 = 1
         QTest::keyClick(s->BottoneAvanti, Qt::Key_Return);
         QCOMPARE(s->n1->text(), QStringLiteral("?"));
-        QVERIFY(s->n1->isHidden());   // a yellow bar of no length shows nothing
+        // A yellow bar of no length shows nothing, yet the screen reader finds it.
+        QVERIFY(s->n1->isVisible());
+        QCOMPARE(inArea(s->n1), twipsRect(500, 1600, 0, 500));
+        QCOMPARE(s->n1->accessibleDescription(), QStringLiteral("?"));
         QVERIFY(s->n2->isVisible());
         QVERIFY(!s->BottoneAvanti->isEnabled());
         QCOMPARE(s->focusWidget(), static_cast<QWidget *>(s->Bottone[0]));

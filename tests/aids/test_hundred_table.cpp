@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 #include <QToolButton>
 
@@ -27,6 +28,20 @@ QColor cellColour(QPushButton *cell) { return cell->property("buttonColour").val
 
 const QColor lightGreen(0xC0, 0xFF, 0xC0), green(0x00, 0xC0, 0x00), red(0xFF, 0x00, 0x00),
     lightYellow(0xFF, 0xFF, 0xC0);
+
+// Only greys in the picture, black and a mid grey among them.
+bool greyAndBlack(const QImage &picture)
+{
+    QSet<int> shades;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (const QColor c = picture.pixelColor(x, y); c.alpha() == 255) {
+                if (c.red() != c.green() || c.green() != c.blue())
+                    return false;
+                shades << c.red() / 64;   // 0 black, 1 and 2 greys, 3 white
+            }
+    return shades.contains(0) && (shades.contains(1) || shades.contains(2));
+}
 } // namespace
 
 class HundredTableTest : public QObject {
@@ -175,6 +190,8 @@ private slots:
         QCOMPARE(s->Label3->geometry(), twipsRect(8100 + x, 3375, 2520, 315));
         QCOMPARE(s->EtichettaNumero->geometry(), twipsRect(7680 + x, 4080, 3735, 615));
         QCOMPARE(s->BottoneAvanti->geometry(), twipsRect(9240 + x, 6480, 1935, 975));
+        QVERIFY(greyAndBlack(s->BottoneAvanti->icon().pixmap(32, 32).toImage()));
+        QVERIFY(greyAndBlack(s->BottoneAvanti->cursor().pixmap().toImage()));
         QCOMPARE(s->ComandoIconaSi->geometry(), twipsRect(8820 + x, 360, 1095, 975));
         QCOMPARE(s->EtichettaErrati->geometry(), twipsRect(9360 + x, 1935, 855, 615));
         QCOMPARE(s->ComandoIconaNo->geometry(), twipsRect(8760 + x, 390, 1095, 975));
@@ -434,7 +451,8 @@ private slots:
         QTest::newRow("letters first") << "a63" << 0 << 1;
         QTest::newRow("sign") << "+63" << 1 << 0;
         QTest::newRow("decimal") << "6.3" << 0 << 1;
-        QTest::newRow("too long") << "0634" << 1 << 0;   // the field keeps 063
+        QTest::newRow("four digits") << "0063" << 1 << 0;
+        QTest::newRow("a fourth digit") << "0634" << 0 << 1;   // 634, not 63
         QTest::newRow("blanks only") << "   " << 0 << 1;
     }
     void countTypedAnswers()
@@ -473,7 +491,7 @@ private slots:
         QCOMPARE(s->Text1->y(), s->EtichettaNumero0->y());
         QCOMPARE(s->Text1->size(), twipsRect(0, 0, 975, 700).size());
         QCOMPARE(s->EtichettaNumero1->x(), s->Text1->x() + s->Text1->width());
-        QCOMPARE(s->Text1->maxLength(), 3);
+        QCOMPARE(s->Text1->maxLength(), 4);
         // Each label is as wide as its text, and no wider than the design's.
         QVERIFY(s->EtichettaNumero0->width()
                 >= s->EtichettaNumero0->fontMetrics().horizontalAdvance(QStringLiteral(" 37 + ")));

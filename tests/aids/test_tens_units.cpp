@@ -150,20 +150,24 @@ private slots:
         QTest::addColumn<QRect>("avanti");
         QTest::addColumn<QRect>("iconaSi");
         QTest::addColumn<QStringList>("order");   // with "avanti" enabled
+        QTest::addColumn<int>("bottom");   // twips below the frame's top: its bottom line
+        QTest::addColumn<int>("sides");    // and where its two sides end
         QTest::newRow("senza cambio") << "Command27" << "FormGrafMeno1" << false
                                       << QRect(6600, 2520, 1300, 600) << QRect(3120, 3600, 2415, 255)
                                       << QRect(5640, 3960, 255, 255) << QPoint(720, 480)
                                       << QRect(8640, 4200, 1905, 1110) << QRect(8640, 6840, 1935, 975)
                                       << QRect(9060, 360, 1095, 975)
                                       << QStringList{"Risultato", "BotDecine1", "BotUnita1",
-                                                     "BottoneRicomincia", "BottoneAvanti"};
+                                                     "BottoneRicomincia", "BottoneAvanti"}
+                                      << 2040 << 2055;
         QTest::newRow("con cambio") << "Command9" << "FormGrafMeno" << true
                                     << QRect(6720, 2520, 1300, 600) << QRect(3360, 3600, 2415, 255)
                                     << QRect(5880, 3960, 255, 255) << QPoint(840, 480)
                                     << QRect(8760, 3960, 1905, 1110) << QRect(8760, 6840, 1935, 975)
                                     << QRect(9180, 360, 1095, 975)
                                     << QStringList{"Risultato", "BotDecine1", "BotUnita1", "Cambio",
-                                                   "BottoneRicomincia", "BottoneAvanti"};
+                                                   "BottoneRicomincia", "BottoneAvanti"}
+                                    << 2640 << 2640;
     }
     void screensFromTheCatalogue()
     {
@@ -173,6 +177,8 @@ private slots:
         QFETCH(QRect, decine);
         QFETCH(QRect, lastTen);
         QFETCH(QRect, lastUnit);
+        QFETCH(int, bottom);
+        QFETCH(int, sides);
         TensUnitsScreen *s = openTensUnits(button);
         QVERIFY(s);
         QCOMPARE(s->objectName(), screen);
@@ -218,6 +224,12 @@ private slots:
             QCOMPARE(w->cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(s->workArea->accessibleName(), QStringLiteral("decine e unità"));
         QCOMPARE(s->workArea->accessibleDescription(), QStringLiteral("0 decine, 0 unità"));
+        const QImage frame = s->workArea->grab().toImage();
+        const QColor black(Qt::black);
+        QCOMPARE(frame.height(), px(sides) + 1);
+        QCOMPARE(frame.pixelColor(0, px(sides)), black);
+        QCOMPARE(frame.pixelColor(px(600), px(bottom)), black);
+        QCOMPARE(frame.pixelColor(px(600), px(sides)) == black, sides == bottom);
         // The answer field follows the text.
         QCOMPARE(s->Risultato->x(), s->EtNumero->geometry().right() + 1);
         const QRect client = area->rect();
@@ -256,6 +268,20 @@ private slots:
         QCOMPARE(shown(s->Decina1) + shown(s->Unita1), 0);
         QCOMPARE(s->Risultato->text(), QStringLiteral("4"));
         QCOMPARE(s->workArea->accessibleDescription(), QStringLiteral("0 decine, 0 unità"));
+
+        // "Decine" shows the ten of the count, or the lowest hidden one where
+        // that shows already; "Cambio" takes the ten of the count less one.
+        for (int i = 0; i < 4; ++i)
+            click(s->BotDecine1);
+        click(s->Decina1[1]);
+        click(s->Decina1[2]);
+        click(s->BotDecine1);
+        QVERIFY(!s->Decina1[2]->isHidden() && s->Decina1[1]->isHidden());
+        click(s->BotDecine1);
+        QVERIFY(!s->Decina1[1]->isHidden());
+        click(s->Decina1[0]);
+        click(s->Cambio);
+        QCOMPARE(s->model().exchangingTen(), 2);
     }
 
     void exchangeSteppedThrough()
@@ -316,8 +342,9 @@ private slots:
         click(s->BotUnita1);
         QCOMPARE(shown(s->Unita1), 1);
         click(s->Unita2[0]);
-        click(s->BotUnita1);
+        click(s->BotUnita1);   // one unit and seven changed: Unita1(8)
         QCOMPARE(shown(s->Unita1), 2);
+        QVERIFY(!s->Unita1[8]->isHidden());
         click(s->Cambio);   // disabled: nothing
         QVERIFY(fakes.timer->pending.empty());
         // "Ricomincia" offers the exchange again.

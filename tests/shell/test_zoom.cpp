@@ -55,6 +55,14 @@ QList<Shot> shoot(const QString &name, double zoom)
 // another font size may add up a pixel more every hundred.
 bool within(int got, int want, int slack) { return std::abs(got - want) <= slack + want / 100; }
 
+// One row a registered screen.
+void everyScreen()
+{
+    QTest::addColumn<QString>("name");
+    for (const QString &name : registeredScreens())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
 } // namespace
 
 class ZoomTest : public QObject {
@@ -123,14 +131,25 @@ private slots:
             QVERIFY(error.contains(QStringLiteral("non valido")));
     }
 
+    // On an 800 x 600 display every window fits at zoom 1, frame and menu bar
+    // included.
+    void everyScreenFits800x600_data() { everyScreen(); }
+    void everyScreenFits800x600()
+    {
+        QFETCH(QString, name);
+        Fakes f = installFakes();
+        f.display->available = QSize(800, 600);
+        setZoom(1);
+        QWidget *screen = openScreen(name);
+        QVERIFY(screen);
+        const QSize size = screen->frameGeometry().size();
+        QVERIFY2(size.width() <= 800 && size.height() <= 600,
+                 qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+    }
+
     // Every screen at zoom 2 is its zoom-1 self twice as large: places, sizes
     // and fonts, and nothing leaves its client area.
-    void everyScreenDoublesAtZoomTwo_data()
-    {
-        QTest::addColumn<QString>("name");
-        for (const QString &name : registeredScreens())
-            QTest::newRow(qPrintable(name)) << name;
-    }
+    void everyScreenDoublesAtZoomTwo_data() { everyScreen(); }
     void everyScreenDoublesAtZoomTwo()
     {
         QFETCH(QString, name);
