@@ -10,6 +10,7 @@
 #include "frame/widgets.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -172,7 +173,7 @@ TensUnitsScreen::TensUnitsScreen(const TensUnitsDesign &design, QWidget *parent)
     EtNumero = makeLabel(area(), QStringLiteral("EtNumero"), QString(), design.etNumero.x(),
                          design.etNumero.y(), 3240, 960, QStringLiteral("Arial"), 36);
     EtNumero->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setBackground(EtNumero, Qt::white);
+    setBackground(EtNumero, QApplication::palette().color(QPalette::Window));
 
     Risultato = new QLineEdit(area());
     Risultato->setObjectName(QStringLiteral("Risultato"));
