@@ -2,16 +2,19 @@
 
 #include "frame/display_modes.h"
 #include "frame/feedback.h"
+#include "frame/twips.h"
 #include "frame/x11_display.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPointer>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QFile>
 #include <QSoundEffect>
 #include <QTimer>
@@ -56,6 +59,7 @@ public:
         box.setIcon(icon == Icon::Error      ? QMessageBox::Critical
                     : icon == Icon::Question ? QMessageBox::Question
                                              : QMessageBox::Information);
+        followZoom(box, icon);
         // The program speaks Italian whatever the machine's language.
         if (buttons == Buttons::YesNo) {
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -71,6 +75,33 @@ public:
         if (buttons == Buttons::Ok)
             return Answer::Ok;
         return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
+
+private:
+    // The box, its text, buttons and icon grow with the run's zoom, as the
+    // screens do; the face stays the desktop's.
+    static void followZoom(QMessageBox &box, Icon icon)
+    {
+        QFont font = box.font();
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * zoom());
+        else
+            font.setPixelSize(designPixels(font.pixelSize()));
+        box.setFont(font);
+        // The icon keeps its kind (for screen readers); its picture grows
+        // from the size the box gives it, enlarged when the stock icon has no
+        // larger size.
+        auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label"));
+        if (!label || label->pixmap().isNull() || zoom() == 1.0)
+            return;
+        const QStyle::StandardPixmap standard = icon == Icon::Error ? QStyle::SP_MessageBoxCritical
+            : icon == Icon::Question                                 ? QStyle::SP_MessageBoxQuestion
+                                                                     : QStyle::SP_MessageBoxInformation;
+        const QSize side = (label->pixmap().deviceIndependentSize() * zoom()).toSize();
+        QPixmap pixmap = box.style()->standardIcon(standard, nullptr, &box).pixmap(side);
+        if (pixmap.deviceIndependentSize().toSize() != side)
+            pixmap = pixmap.scaled(side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        label->setPixmap(pixmap);
     }
 };
 
