@@ -85,42 +85,51 @@ private slots:
     {
         QFETCH(QSize, display);
         QFETCH(double, zoom);
-        Fakes f = installFakes();
-        f.display->available = display - QSize(0, 40);
-        QString error;
-        QCOMPARE(startZoom(std::nullopt, &error), zoom);
-        QVERIFY(error.isEmpty());
+        QString warning;
+        QCOMPARE(startZoom(std::nullopt, display - QSize(0, 40), &warning), zoom);
+        QVERIFY(warning.isEmpty());
+        QVERIFY(!readZoomRequest(std::nullopt).zoom && readZoomRequest(std::nullopt).error.isEmpty());
     }
 
-    // --zoom takes a percentage of the steps; anything else is refused with a
-    // message, and the automatic zoom is used.
+    // --zoom takes a percentage of the steps, judged without a display;
+    // anything else is refused with a message and the automatic zoom is used.
+    // A zoom at which the largest window does not fit the 1920 x 1040 room
+    // is said on standard error and the largest that fits (1.25) is used.
     void askedZoom_data()
     {
         QTest::addColumn<QString>("asked");
         QTest::addColumn<double>("zoom");
         QTest::addColumn<bool>("refused");
-        QTest::newRow("100") << "100" << 1.0 << false;
-        QTest::newRow("175") << "175" << 1.75 << false;
-        QTest::newRow("300") << "300" << 3.0 << false;
-        QTest::newRow("small display, asked 250") << "250" << 2.5 << false;
-        QTest::newRow("between steps") << "160" << 1.25 << true;
-        QTest::newRow("above") << "400" << 1.25 << true;
-        QTest::newRow("not a number") << "grande" << 1.25 << true;
-        QTest::newRow("empty") << "" << 1.25 << true;
-        QTest::newRow("fraction") << "1.5" << 1.25 << true;
+        QTest::addColumn<bool>("tooLarge");
+        QTest::newRow("100") << "100" << 1.0 << false << false;
+        QTest::newRow("125, the largest that fits") << "125" << 1.25 << false << false;
+        QTest::newRow("150, one step too large") << "150" << 1.25 << false << true;
+        QTest::newRow("small display, asked 250") << "250" << 1.25 << false << true;
+        QTest::newRow("300") << "300" << 1.25 << false << true;
+        QTest::newRow("between steps") << "160" << 1.25 << true << false;
+        QTest::newRow("above") << "400" << 1.25 << true << false;
+        QTest::newRow("not a number") << "grande" << 1.25 << true << false;
+        QTest::newRow("empty") << "" << 1.25 << true << false;
+        QTest::newRow("fraction") << "1.5" << 1.25 << true << false;
     }
     void askedZoom()
     {
         QFETCH(QString, asked);
         QFETCH(double, zoom);
         QFETCH(bool, refused);
-        Fakes f = installFakes();
-        f.display->available = QSize(1920, 1040);
-        QString error;
-        QCOMPARE(startZoom(asked, &error), zoom);
-        QCOMPARE(!error.isEmpty(), refused);
+        QFETCH(bool, tooLarge);
+        const ZoomRequest request = readZoomRequest(asked);
+        QCOMPARE(!request.error.isEmpty(), refused);
+        QCOMPARE(!request.zoom, refused);
         if (refused)
-            QVERIFY(error.contains(QStringLiteral("non valido")));
+            QVERIFY(request.error.contains(QStringLiteral("non valido")));
+        QString warning;
+        QCOMPARE(startZoom(request.zoom, QSize(1920, 1040), &warning), zoom);
+        if (tooLarge)
+            QCOMPARE(warning, QStringLiteral("tolvena: con lo zoom %1 le finestre non entrano nello "
+                                             "schermo (1920 x 1040): uso lo zoom 125.").arg(asked));
+        else
+            QVERIFY2(warning.isEmpty(), qPrintable(warning));
     }
 
     // Every screen at zoom 2 is its zoom-1 self twice as large: places, sizes
