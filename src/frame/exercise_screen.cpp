@@ -189,6 +189,9 @@ void ExerciseScreen::onEsci()
 
 void ExerciseScreen::fitToControls()
 {
+    if (fitted_)
+        return;
+    fitted_ = true;
     // Many designs place controls beyond their client area: the window is
     // made large enough for every control shown.
     fitClientArea(area_, design_.clientArea.width(), design_.clientArea.height());

@@ -42,6 +42,9 @@ public:
     std::int16_t esatti() const;
     std::int16_t errati() const;
     const FrameDesign &design() const { return design_; }
+    // Sizes the window to its controls, once: before it first shows, when
+    // every control is in place.
+    void fitToControls();
 
     QLabel *ComandoIconaSi = nullptr;
     QLabel *ComandoIconaNo = nullptr;
@@ -86,13 +89,13 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void fitToControls();
     std::int16_t &counterEsatti();
     std::int16_t &counterErrati();
 
     FrameDesign design_;
     QWidget *area_ = nullptr;
     bool shown_ = false;
+    bool fitted_ = false;
     std::int16_t ownEsatti_ = 0;
     std::int16_t ownErrati_ = 0;
 };
