@@ -132,6 +132,47 @@ private slots:
             QVERIFY2(warning.isEmpty(), qPrintable(warning));
     }
 
+    // The frame of every family stands where its design puts it: the happy
+    // and sad faces, "Esatti", its counter, "Errati", its counter and
+    // "avanti", in twips, read at zoom 3 (5 twips a pixel, so no rounding).
+    void frameStandsAsDesigned_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QList<QPoint>>("places");
+        auto row = [](const char *name, QList<QPoint> places) {
+            QTest::newRow(name) << QString::fromLatin1(name) << places;
+        };
+        row("Form20", {{8940, 600}, {8880, 630}, {8640, 1755}, {9480, 1650}, {8640, 2280}, {9480, 2175}, {8280, 6360}});
+        row("Form22", {{8460, 120}, {8400, 150}, {8160, 1275}, {9000, 1170}, {8160, 1800}, {9000, 1695}, {7800, 5880}});
+        row("Form23", {{9270, 480}, {9210, 510}, {8970, 1635}, {9810, 1530}, {8970, 2160}, {9810, 2055}, {9090, 6600}});
+        row("Form33", {{9900, 2760}, {9840, 2790}, {9600, 3915}, {10440, 3810}, {9600, 4440}, {10440, 4335}, {8880, 6600}});
+        row("Form99d", {{9420, 360}, {9360, 390}, {9120, 1515}, {9960, 1410}, {9120, 2040}, {9960, 1935}, {9000, 6960}});
+        row("Form500g", {{9180, 120}, {9120, 150}, {8880, 1275}, {9720, 1170}, {8880, 1800}, {9720, 1695}, {8760, 6480}});
+        row("FormBarreTolvena", {{9060, 240}, {9000, 270}, {8760, 1395}, {9600, 1290}, {8760, 1920}, {9600, 1815}, {8880, 6360}});
+        row("FormGrafMeno1", {{9060, 360}, {9000, 390}, {8760, 1515}, {9600, 1410}, {8760, 2040}, {9600, 1935}, {8640, 6840}});
+        row("Form100d", {{8940, 360}, {8880, 390}, {8640, 1515}, {9480, 1410}, {8640, 2040}, {9480, 1935}, {9360, 6480}});
+        row("FormC100", {{8940, 360}, {8880, 390}, {8640, 1515}, {9480, 1410}, {8640, 2040}, {9480, 1935}, {9360, 6480}});
+        row("Formcomponi10", {{8970, 360}, {8910, 390}, {8670, 1515}, {9510, 1410}, {8670, 2040}, {9510, 1935}, {8790, 6480}});
+    }
+    void frameStandsAsDesigned()
+    {
+        QFETCH(QString, name);
+        QFETCH(QList<QPoint>, places);
+        const char *controls[] = {"ComandoIconaSi", "ComandoIconaNo", "Label1", "EtichettaEsatti",
+                                  "Label2", "EtichettaErrati", "BottoneAvanti"};
+        const QSize sizes[] = {{1095, 975}, {1095, 975}, {735, 375}, {975, 615},
+                               {735, 495}, {855, 615}, {1935, 975}};
+        setZoom(3);
+        QWidget *screen = openScreen(name);
+        QVERIFY(screen);
+        for (int i = 0; i < 7; ++i) {
+            auto *w = screen->findChild<QWidget *>(QLatin1String(controls[i]));
+            QVERIFY2(w, controls[i]);
+            const QRect r = w->geometry();
+            QCOMPARE(QRect(r.x() * 5, r.y() * 5, r.width() * 5, r.height() * 5), QRect(places[i], sizes[i]));
+        }
+    }
+
     // Every screen at zoom 2 is its zoom-1 self twice as large: places, sizes
     // and fonts, and nothing leaves its client area.
     void everyScreenDoublesAtZoomTwo_data()
