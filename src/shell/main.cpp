@@ -20,22 +20,18 @@ void say(std::FILE *to, const QString &text)
     std::fwrite(bytes.constData(), 1, bytes.size(), to);
 }
 
-// While the application is made: Qt's platform messages are kept back, and
-// its fatal error when no platform loads becomes our one line and exit 1.
-QtMessageHandler earlierHandler = nullptr;
+// While the application is made, Qt's messages are held back: when no
+// platform loads, Qt's fatal error becomes our one line and exit 1; when one
+// does, they are said after all (a Wayland display that refused us, say).
+QStringList heldBack;
 
-void platformMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
+void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type == QtFatalMsg) {
         say(stderr, noWindowSystemText());
         std::_Exit(1);
     }
-    if (QByteArray(context.category ? context.category : "").startsWith("qt.qpa"))
-        return;
-    if (earlierHandler)
-        earlierHandler(type, context, message);
-    else
-        say(stderr, qFormatLogMessage(type, context, message) + QLatin1Char('\n'));
+    heldBack << qFormatLogMessage(type, context, message);
 }
 
 } // namespace
@@ -76,9 +72,11 @@ int main(int argc, char **argv)
     if (!windows.platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", windows.platform.toUtf8());
 
-    earlierHandler = qInstallMessageHandler(platformMessages);
+    const QtMessageHandler earlier = qInstallMessageHandler(holdBack);
     QApplication app(argc, argv);
-    qInstallMessageHandler(earlierHandler);
+    qInstallMessageHandler(earlier);
+    for (const QString &message : std::as_const(heldBack))
+        say(stderr, message + QLatin1Char('\n'));
     QApplication::setApplicationName(QStringLiteral("tolvena"));
     QApplication::setApplicationVersion(ProgramVersion);
     QGuiApplication::setDesktopFileName(ProgramId);

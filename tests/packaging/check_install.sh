@@ -83,6 +83,16 @@ for how in "" "WAYLAND_DISPLAY=tolvena-nessuno" "QT_QPA_PLATFORM=xcb"; do
     got="$(nodisplay $how)"
     [ "$got" = "$line" ] || fail "no window system ($how): $got"
 done
+# A Wayland display that refuses the program, beside an X display: it runs on X.
+if command -v xvfb-run >/dev/null; then
+    mkdir -p "$work/rt" && chmod 700 "$work/rt" && : >"$work/rt/wayland-9"
+    set +e
+    said="$(env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/rt" WAYLAND_DISPLAY=wayland-9 \
+        ASAN_OPTIONS=detect_leaks=0 xvfb-run -a -s "-screen 0 1024x768x24" \
+        timeout -k 2 4 "$prefix/bin/tolvena" 2>&1 >/dev/null)"; rc=$?
+    set -e
+    [ $rc -eq 124 ] || fail "with a refusing Wayland display and an X one, the program ended with $rc: $said"
+fi
 set +e
 said="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0 \
     "$prefix/bin/tolvena" --zoom 160 2>&1 >/dev/null)"; rc=$?
