@@ -46,12 +46,9 @@ grep -q '<content_rating type="oars-1.1"/>' "$metainfo" || fail "content rating"
 # The manual page, in Italian, names every option of --help; the changelog
 # names this version.
 manual="$(zcat "$prefix/share/man/man6/tolvena.6.gz")"
-grep -q '^\.TH TOLVENA 6 ' <<<"$manual" || fail "the manual page has no title line"
-for section in NOME SINTASSI DESCRIZIONE OPZIONI; do
-    grep -qx "\.SH $section" <<<"$manual" || fail "the manual page lacks $section"
-done
-for option in '\\-\\-help' '\\-\\-version' '\\-\\-zoom'; do
-    grep -q -- "$option" <<<"$manual" || fail "the manual page lacks $option"
+for want in '^\.TH TOLVENA 6 ' '^\.SH NOME$' '^\.SH SINTASSI$' '^\.SH DESCRIZIONE$' '^\.SH OPZIONI$' \
+            '\\-\\-help' '\\-\\-version' '\\-\\-zoom'; do
+    grep -q -- "$want" <<<"$manual" || fail "the manual page lacks $want"
 done
 zcat "$prefix/share/doc/tolvena/changelog.gz" | head -1 | grep -qx 'tolvena (1.0) unstable; urgency=medium' \
     || fail "changelog: $(zcat "$prefix/share/doc/tolvena/changelog.gz" | head -1)"

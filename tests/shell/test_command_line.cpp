@@ -95,7 +95,6 @@ private slots:
         QCOMPARE(choice.platform, platform);
         QCOMPARE(choice.none, none);
         QCOMPARE(parseCommandLine({"tolvena", "-platform", "xcb"}).platform, true);
-        QCOMPARE(parseCommandLine({"tolvena", "--zoom", "150"}).platform, false);
     }
 
     void helpIsItalianAndListsTheOptions()
