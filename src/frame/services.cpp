@@ -16,11 +16,13 @@
 #include <QStandardPaths>
 #include <QStyle>
 #include <QFile>
+#include <QFontMetrics>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -88,6 +90,17 @@ private:
         else
             font.setPixelSize(designPixels(font.pixelSize()));
         box.setFont(font);
+        // The box would wrap a line at a width meant for desktop-size text:
+        // each line keeps to one line while it fits three quarters of the room.
+        if (auto *text = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+            const QFontMetrics metrics(font);
+            int longest = 0;
+            for (const QString &line : box.text().split(QLatin1Char('\n')))
+                longest = std::max(longest, metrics.horizontalAdvance(line.trimmed()) + 1);
+            const QScreen *screen = box.screen();
+            const int room = screen ? screen->availableGeometry().width() * 3 / 4 : longest;
+            text->setMinimumWidth(std::min(longest, room));
+        }
         // The icon keeps its kind (for screen readers); its picture grows
         // from the size the box gives it, enlarged when the stock icon has no
         // larger size.

@@ -57,14 +57,17 @@ private slots:
         QStringList seen;
         QList<double> points;   // of the text and of each button
         QSize icon;
+        bool oneLine = false;
         QTimer::singleShot(0, [&] {
             QWidget *box = QApplication::activeModalWidget();
             QVERIFY(box);
             for (auto *l : box->findChildren<QLabel *>()) {
                 if (l->objectName() == QStringLiteral("qt_msgboxex_icon_label"))
                     icon = l->pixmap().size();
-                else if (!l->text().isEmpty())
+                else if (!l->text().isEmpty()) {
                     points << l->font().pointSizeF();
+                    oneLine = l->width() > l->fontMetrics().horizontalAdvance(l->text());
+                }
             }
             for (QAbstractButton *b : box->findChildren<QAbstractButton *>()) {
                 seen << b->text();
@@ -84,6 +87,7 @@ private slots:
         QCOMPARE(seen, buttons);
         QCOMPARE(int(got), answer);
         QCOMPARE(icon, QSize(iconSide, iconSide));
+        QVERIFY(oneLine);
         QCOMPARE(points.size(), 1 + buttons.size());
         for (double p : points)
             QCOMPARE(p, QApplication::font().pointSizeF() * zoom);
