@@ -7,6 +7,6 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 "$here/scripts/setup.sh"
 build="$here/build-deb"
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTOLVENA_TESTS=OFF >/dev/null
-cmake --build "$build" --target tolvena
+cmake --build "$build" --target tolvena tolvena-docs
 (cd "$build" && cpack -G DEB >/dev/null)
 ls "$build"/tolvena_*.deb

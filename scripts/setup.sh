@@ -6,11 +6,12 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
+    qt6-wayland qt6-translations-l10n
     libxcb-randr0-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-liberation fonts-comic-neue
     xvfb xauth x11-utils
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev lintian
 )
 
 missing=()

@@ -22,20 +22,6 @@ using Wire = AbacusModel::Wire;
 constexpr std::uint32_t green = 0x008000, red = 0x0000FF, lightRed = 0x8080FF,
                         blue = 0xFF0000, lightBlue = 0xFF8080;
 
-// The frame controls keep one arrangement; only where it stands changes.
-void frameAt(AbacusLayout &l, QPoint iconaSi, QPoint iconaNo, QPoint label1, QPoint esatti,
-             QPoint label2, QPoint errati, QPoint avanti)
-{
-    FrameDesign &f = l.frame;
-    f.iconaSi = QRect(iconaSi, QSize(1095, 975));
-    f.iconaNo = QRect(iconaNo, QSize(1095, 975));
-    f.label1 = QRect(label1, QSize(735, 375));
-    f.esatti = QRect(esatti, QSize(975, 615));
-    f.label2 = QRect(label2, QSize(735, 495));
-    f.errati = QRect(errati, QSize(855, 615));
-    f.avanti = QRect(avanti, QSize(1935, 975));
-}
-
 // Beads `from`..`to` of a stack whose lowest bead (`from`) has its top at
 // `bottomTop`, each `size` twips and `size` above the one below.
 void stack(std::vector<AbacusBead> &beads, int from, int to, int left, int bottomTop, int size,
@@ -78,8 +64,8 @@ AbacusLayout twoWires()
                   QStringLiteral("Bot_ricomincia"), QStringLiteral("BottoneAvanti"),
                   QStringLiteral("BottoneCambio")};
     l.frame.exitName = QStringLiteral("mnuesci");
-    frameAt(l, {9420, 360}, {9360, 390}, {9120, 1515}, {9960, 1410}, {9120, 2040}, {9960, 1935},
-            {9000, 6960});
+    l.frame.iconaSi = {9420, 360};
+    l.frame.avanti = {9000, 6960};
     return l;
 }
 
@@ -105,8 +91,8 @@ AbacusLayout form99d1()
                   QStringLiteral("Command2"), QStringLiteral("BottoneAvanti"),
                   QStringLiteral("Bot_ricomincia"), QStringLiteral("Text1")};
     l.frame.exitName = QStringLiteral("mnuesci");
-    frameAt(l, {9780, 240}, {9720, 270}, {9480, 1395}, {10320, 1290}, {9480, 1920},
-            {10320, 1815}, {9360, 6840});
+    l.frame.iconaSi = {9780, 240};
+    l.frame.avanti = {9360, 6840};
     return l;
 }
 
@@ -145,8 +131,8 @@ AbacusLayout threeWires()
                   QStringLiteral("Text1"),          QStringLiteral("BottoneAvanti"),
                   QStringLiteral("Bot_ricomincia"), QStringLiteral("BottoneCambio"),
                   QStringLiteral("BottoneCambio2")};
-    frameAt(l, {9540, 480}, {9480, 510}, {9240, 1635}, {10080, 1530}, {9240, 2160},
-            {10080, 2055}, {9120, 6480});
+    l.frame.iconaSi = {9540, 480};
+    l.frame.avanti = {9120, 6480};
     return l;
 }
 

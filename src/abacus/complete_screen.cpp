@@ -95,8 +95,6 @@ CompleteDesign hundred()
     d.ricomincia = QRect(9000, 4560, 1905, 1110);
     d.avanti = QPoint(9000, 6600);
     d.iconaSi = QPoint(9420, 240);
-    d.labelsLeft = 9120;
-    d.countersLeft = 9960;
     return d;
 }
 
@@ -132,8 +130,6 @@ CompleteDesign larger(int total)
         d.big = {{360, 240}, {2205, 240}, {4080, 240}, {360, 2400}};
         d.ricomincia = QRect(8760, 4440, 1905, 1110);
         d.iconaSi = QPoint(9180, 120);
-        d.labelsLeft = 8880;
-        d.countersLeft = 9720;
     } else {
         d.name = QStringLiteral("Form1000g");
         d.rule = {.total = 1000,
@@ -152,29 +148,18 @@ CompleteDesign larger(int total)
             d.big.emplace_back(left, 2160);
         d.ricomincia = QRect(8760, 5040, 1905, 1110);
         d.iconaSi = QPoint(9780, 120);
-        d.labelsLeft = 9480;
-        d.countersLeft = 10320;
     }
     return d;
 }
 
 FrameDesign frame(const CompleteDesign &c)
 {
-    // The counters keep the usual arrangement under the faces.
-    const int top = c.iconaSi.y();
-    FrameDesign d;
-    d.name = c.name;
-    d.catalogue = QStringLiteral("FormMenuGrafici");
-    d.clientArea = c.clientArea;
-    d.iconaSi = QRect(c.iconaSi, QSize(1095, 975));
-    d.iconaNo = QRect(c.iconaSi + QPoint(-60, 30), QSize(1095, 975));
-    d.label1 = QRect(c.labelsLeft, top + 1155, 735, 375);
-    d.esatti = QRect(c.countersLeft, top + 1050, 975, 615);
-    d.label2 = QRect(c.labelsLeft, top + 1680, 735, 495);
-    d.errati = QRect(c.countersLeft, top + 1575, 855, 615);
-    d.avanti = QRect(c.avanti, QSize(1935, 975));
-    d.avantiEnabled = true;   // the first exercise closes it
-    return d;
+    return {.name = c.name,
+            .catalogue = QStringLiteral("FormMenuGrafici"),
+            .clientArea = c.clientArea,
+            .iconaSi = c.iconaSi,
+            .avanti = c.avanti,
+            .avantiEnabled = true};   // the first exercise closes it
 }
 
 QString discFor(Kind kind)

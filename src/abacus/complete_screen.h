@@ -30,8 +30,7 @@ struct CompleteDesign {
     AnswerLineDesign line;
     std::vector<Button> buttons; // the colouring buttons, in keyboard order
     QRect ricomincia;
-    QPoint iconaSi, avanti;
-    int labelsLeft = 0, countersLeft = 0;
+    QPoint iconaSi, avanti;   // top left of the happy face and of "avanti"
 };
 
 const std::vector<CompleteDesign> &completeDesigns();   // Form100g, Form500g, Form1000g

@@ -19,18 +19,11 @@ constexpr int barsHeight = 2400;
 
 FrameDesign frame(const QString &name, int down, int areaHeight, QPoint avanti)
 {
-    FrameDesign d;
-    d.name = name;
-    d.catalogue = QStringLiteral("FormMenuGrafici");
-    d.clientArea = QSize(12975, areaHeight);
-    d.iconaSi = QRect(9060, 240 + down, 1095, 975);
-    d.iconaNo = QRect(9000, 270 + down, 1095, 975);
-    d.label1 = QRect(8760, 1395 + down, 735, 375);
-    d.label2 = QRect(8760, 1920 + down, 735, 495);
-    d.esatti = QRect(9600, 1290 + down, 975, 615);
-    d.errati = QRect(9600, 1815 + down, 855, 615);
-    d.avanti = QRect(avanti, QSize(1935, 975));
-    return d;
+    return {.name = name,
+            .catalogue = QStringLiteral("FormMenuGrafici"),
+            .clientArea = QSize(12975, areaHeight),
+            .iconaSi = {9060, 240 + down},
+            .avanti = avanti};
 }
 
 BarsDesign barsTen()

@@ -14,20 +14,13 @@ constexpr std::uint32_t missingCell = 0xC0FFFF;
 
 FrameDesign frame()
 {
-    FrameDesign d;
-    d.name = QStringLiteral("FormC100");
-    d.catalogue = QStringLiteral("FormMenuGrafici");
-    d.clientArea = QSize(12690, 9300);
-    d.iconaSi = QRect(8940, 360, 1095, 975);
-    d.iconaNo = QRect(8880, 390, 1095, 975);
-    d.label1 = QRect(8640, 1515, 735, 375);
-    d.esatti = QRect(9480, 1410, 975, 615);
-    d.label2 = QRect(8640, 2040, 735, 495);
-    d.errati = QRect(9480, 1935, 855, 615);
-    d.avanti = QRect(9360, 6480, 1935, 975);
-    d.avantiEnabled = true;
-    d.ownCounters = true;
-    return d;
+    return {.name = QStringLiteral("FormC100"),
+            .catalogue = QStringLiteral("FormMenuGrafici"),
+            .clientArea = QSize(12690, 9300),
+            .iconaSi = {8940, 360},
+            .avanti = {9360, 6480},
+            .avantiEnabled = true,
+            .ownCounters = true};
 }
 } // namespace
 

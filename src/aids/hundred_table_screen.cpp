@@ -18,20 +18,13 @@ constexpr std::uint32_t answeredCell = 0x0000FF;
 FrameDesign frame(const HundredTableRow &row)
 {
     const int x = row.shift;
-    FrameDesign d;
-    d.name = row.name;
-    d.catalogue = QStringLiteral("FormMenuGrafici");
-    d.clientArea = row.clientArea;
-    d.iconaSi = QRect(8820 + x, 360, 1095, 975);
-    d.iconaNo = QRect(8760 + x, 390, 1095, 975);
-    d.label1 = QRect(8520 + x, 1515, 735, 375);
-    d.esatti = QRect(9360 + x, 1410, 975, 615);
-    d.label2 = QRect(8520 + x, 2040, 735, 495);
-    d.errati = QRect(9360 + x, 1935, 855, 615);
-    d.avanti = QRect(9240 + x, 6480, 1935, 975);
     // The first exercise may be skipped; after that "avanti" waits for a right answer.
-    d.avantiEnabled = true;
-    return d;
+    return {.name = row.name,
+            .catalogue = QStringLiteral("FormMenuGrafici"),
+            .clientArea = row.clientArea,
+            .iconaSi = {8820 + x, 360},
+            .avanti = {9240 + x, 6480},
+            .avantiEnabled = true};
 }
 
 using Draw = HundredTableModel::Draw;

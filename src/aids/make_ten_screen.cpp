@@ -10,30 +10,22 @@
 #include <QToolButton>
 
 namespace {
-FrameDesign frame(const QString &name, QPoint iconaSi, int labels, int counters, int top,
-                  QPoint avanti)
+FrameDesign frame(const QString &name, QPoint iconaSi, QPoint avanti)
 {
-    FrameDesign d;
-    d.name = name;
-    d.catalogue = QStringLiteral("FormMenuNumeri");
-    d.clientArea = QSize(9510, 6495);
-    d.iconaSi = QRect(iconaSi, QSize(1095, 975));
-    d.iconaNo = QRect(iconaSi + QPoint(-60, 30), QSize(1095, 975));
-    d.label1 = QRect(labels, top, 735, 375);
-    d.label2 = QRect(labels, top + 525, 735, 495);
-    d.esatti = QRect(counters, top - 105, 975, 615);
-    d.errati = QRect(counters, top + 420, 855, 615);
-    d.avanti = QRect(avanti, QSize(1935, 975));
     // "avanti" may skip the first exercise; after that it waits for a right answer.
-    d.avantiEnabled = true;
-    d.ownCounters = true;
-    return d;
+    return {.name = name,
+            .catalogue = QStringLiteral("FormMenuNumeri"),
+            .clientArea = QSize(9510, 6495),
+            .iconaSi = iconaSi,
+            .avanti = avanti,
+            .avantiEnabled = true,
+            .ownCounters = true};
 }
 
 MakeTenDesign makeTen()
 {
     MakeTenDesign d;
-    d.frame = frame(QStringLiteral("Formcomponi10"), {8970, 360}, 8670, 9510, 1515, {8790, 6480});
+    d.frame = frame(QStringLiteral("Formcomponi10"), {8970, 360}, {8790, 6480});
     d.target = 10;
     d.gap = QStringLiteral("__");
     d.etNumero = QRect(1560, 2040, 5655, 975);
@@ -46,7 +38,7 @@ MakeTenDesign makeTen()
 MakeTenDesign makeTwenty()
 {
     MakeTenDesign d;
-    d.frame = frame(QStringLiteral("Form15"), {9195, 240}, 8895, 9735, 1395, {9015, 6360});
+    d.frame = frame(QStringLiteral("Form15"), {9195, 240}, {9015, 6360});
     d.target = 20;
     d.gap = QStringLiteral("___");
     d.etNumero = QRect(1440, 1080, 6375, 975);

@@ -90,18 +90,12 @@ private:
 
 FrameDesign frame(const QString &name, int left, int areaWidth, int areaHeight, QPoint avanti)
 {
-    FrameDesign d;
-    d.name = name;
-    d.catalogue = QStringLiteral("FormMenuGrafici");
-    d.clientArea = QSize(areaWidth, areaHeight);
-    d.iconaSi = QRect(left + 300, 360, 1095, 975);
-    d.iconaNo = QRect(left + 240, 390, 1095, 975);
-    d.label1 = QRect(left, 1515, 735, 375);
-    d.label2 = QRect(left, 2040, 735, 495);
-    d.esatti = QRect(left + 840, 1410, 975, 615);
-    d.errati = QRect(left + 840, 1935, 855, 615);
-    d.avanti = QRect(avanti, QSize(1935, 975));
-    return d;
+    // `left`: the captions' left edge.
+    return {.name = name,
+            .catalogue = QStringLiteral("FormMenuGrafici"),
+            .clientArea = QSize(areaWidth, areaHeight),
+            .iconaSi = {left + 300, 360},
+            .avanti = avanti};
 }
 
 TensUnitsDesign withExchange(const QString &name, TensUnitsModel::Kind kind)

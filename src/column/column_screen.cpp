@@ -20,19 +20,6 @@ using Step = ColumnModel::Step;
 
 QRect box(int left, int top, int size) { return QRect(left, top, size, size); }
 
-// The frame controls keep one arrangement; only where it stands changes.
-void frameAt(ColumnLayout &l, QRect iconaSi, QRect iconaNo, QPoint label1, QPoint esatti,
-             QPoint label2, QPoint errati, QPoint avanti)
-{
-    l.iconaSi = iconaSi;
-    l.iconaNo = iconaNo;
-    l.label1 = QRect(label1, QSize(735, 375));
-    l.esatti = QRect(esatti, QSize(975, 615));
-    l.label2 = QRect(label2, QSize(735, 495));
-    l.errati = QRect(errati, QSize(855, 615));
-    l.avanti = QRect(avanti, QSize(1935, 975));
-}
-
 ColumnLayout twoColumns()   // Form24, Form24a
 {
     ColumnLayout l;
@@ -48,8 +35,8 @@ ColumnLayout twoColumns()   // Form24, Form24a
     l.line2 = QLine(6690, 3840, 7410, 3840);
     l.mark = {QRect(3720, 2640, 375, 615), QRect()};
     l.markTarget = {QRect(5160, 3240, 375, 615), QRect()};
-    frameAt(l, QRect(9150, 120, 1095, 975), QRect(9090, 150, 1095, 975), {8850, 1275},
-            {9690, 1170}, {8850, 1800}, {9690, 1695}, {8970, 6240});
+    l.iconaSi = {9150, 120};
+    l.avanti = {8970, 6240};
     return l;
 }
 
@@ -66,8 +53,8 @@ ColumnLayout form23()
     l.field = {box(5610, 6120, 1000), box(4170, 6120, 1000), QRect()};
     l.line1 = QLine(3450, 5880, 7170, 5880);
     l.line2 = QLine(6810, 4200, 7530, 4200);
-    frameAt(l, QRect(9270, 480, 1095, 975), QRect(9210, 510, 1095, 975), {8970, 1635},
-            {9810, 1530}, {8970, 2160}, {9810, 2055}, {9090, 6600});
+    l.iconaSi = {9270, 480};
+    l.avanti = {9090, 6600};
     return l;
 }
 
@@ -90,8 +77,8 @@ ColumnLayout threeColumns()   // Form34, Form36, Form37
     l.mark = {QRect(3120, 2400, 375, 615), QRect(1440, 2400, 375, 615)};
     l.markTarget = {QRect(4440, 3000, 375, 615), QRect(2760, 3000, 375, 615)};
     l.fieldLength = 2;
-    frameAt(l, QRect(10020, 2880, 1095, 975), QRect(9960, 2910, 1095, 975), {9720, 4035},
-            {10560, 3930}, {9720, 4560}, {10560, 4455}, {9000, 6720});
+    l.iconaSi = {10020, 2880};
+    l.avanti = {9000, 6720};
     return l;
 }
 
@@ -113,8 +100,8 @@ ColumnLayout form33()
     l.line1 = QLine(1680, 5520, 6120, 5520);
     l.line2 = QLine(6000, 3360, 6720, 3360);
     l.fieldLength = 2;
-    frameAt(l, QRect(9900, 2760, 1095, 975), QRect(9840, 2790, 1095, 975), {9600, 3915},
-            {10440, 3810}, {9600, 4440}, {10440, 4335}, {8880, 6600});
+    l.iconaSi = {9900, 2760};
+    l.avanti = {8880, 6600};
     return l;
 }
 
@@ -133,19 +120,11 @@ std::vector<ColumnScreenRow> makeRows()
 
 FrameDesign columnFrame(const ColumnScreenRow &row)
 {
-    const ColumnLayout &l = row.layout;
-    FrameDesign d;
-    d.name = row.name;
-    d.catalogue = QStringLiteral("FormMenuNumeri");
-    d.clientArea = l.clientArea;
-    d.iconaSi = l.iconaSi;
-    d.iconaNo = l.iconaNo;
-    d.label1 = l.label1;
-    d.esatti = l.esatti;
-    d.label2 = l.label2;
-    d.errati = l.errati;
-    d.avanti = l.avanti;
-    return d;
+    return {.name = row.name,
+            .catalogue = QStringLiteral("FormMenuNumeri"),
+            .clientArea = row.layout.clientArea,
+            .iconaSi = row.layout.iconaSi,
+            .avanti = row.layout.avanti};
 }
 
 // Column colours, &H00BBGGRR: units blue, tens red, hundreds yellow. The

@@ -30,7 +30,7 @@ struct ColumnLayout {
     std::array<QRect, 2> mark, markTarget;            // [0] CambioUp/Ua, [1] CambioDap/Daa
     int fieldLength = 1;
     // The frame.
-    QRect iconaSi, iconaNo, label1, esatti, label2, errati, avanti;
+    QPoint iconaSi, avanti;   // top left of the happy face and of "avanti"
 };
 
 struct ColumnScreenRow {

@@ -20,18 +20,11 @@
 namespace {
 FrameDesign possibleFrame()
 {
-    FrameDesign d;
-    d.name = QStringLiteral("Form22");
-    d.catalogue = QStringLiteral("FormMenuNumeri");
-    d.clientArea = QSize(11160, 10005);
-    d.iconaSi = QRect(8460, 120, 1095, 975);
-    d.iconaNo = QRect(8400, 150, 1095, 975);
-    d.label1 = QRect(8160, 1275, 735, 375);
-    d.esatti = QRect(9000, 1170, 975, 615);
-    d.label2 = QRect(8160, 1800, 735, 495);
-    d.errati = QRect(9000, 1695, 855, 615);
-    d.avanti = QRect(7800, 5880, 1935, 975);
-    return d;
+    return {.name = QStringLiteral("Form22"),
+            .catalogue = QStringLiteral("FormMenuNumeri"),
+            .clientArea = QSize(11160, 10005),
+            .iconaSi = {8460, 120},
+            .avanti = {7800, 5880}};
 }
 
 } // namespace

@@ -14,23 +14,17 @@
 
 FrameDesign typedDrillFrame(const TypedDrillRow &row, const QString &catalogue)
 {
+    // The frame stands where the exercise's number does.
     const int x = row.left, y = row.top;
-    FrameDesign d;
-    d.name = row.name;
-    d.catalogue = catalogue;
-    d.clientArea = QSize(row.areaWidth, row.areaHeight);
-    d.iconaSi = QRect(x + 8340, y - 600, 1095, 975);
-    d.iconaNo = QRect(x + 8280, y - 570, 1095, 975);
-    d.label1 = QRect(x + 8040, y + 555, 735, 375);
-    d.esatti = QRect(x + 8880, y + 450, 975, 615);
-    d.label2 = QRect(x + 8040, y + 1080, 735, 495);
-    d.errati = QRect(x + 8880, y + 975, 855, 615);
-    d.avanti = QRect(x + 7680, y + 5160, 1935, 975);
-    d.azzeraBlanks = row.azzeraBlanks;
-    d.informazioniBlanks = row.informazioniBlanks;
-    d.exitName = row.exitName;
-    d.avantiEnabled = row.avantiEnabled;
-    return d;
+    return {.name = row.name,
+            .catalogue = catalogue,
+            .clientArea = QSize(row.areaWidth, row.areaHeight),
+            .iconaSi = {x + 8340, y - 600},
+            .avanti = {x + 7680, y + 5160},
+            .azzeraBlanks = row.azzeraBlanks,
+            .informazioniBlanks = row.informazioniBlanks,
+            .exitName = row.exitName,
+            .avantiEnabled = row.avantiEnabled};
 }
 
 TypedDrillScreen::TypedDrillScreen(const TypedDrillRow &row, QWidget *parent)

@@ -36,27 +36,26 @@ ExerciseScreen::ExerciseScreen(const FrameDesign &design, QWidget *parent)
     setBackground(area_, bgr(0xFFFF00));
 
     const FrameDesign &d = design;
+    const int x = d.iconaSi.x(), y = d.iconaSi.y();
     ComandoIconaSi = makePicture(area_, QStringLiteral("ComandoIconaSi"), QStringLiteral("happy"),
-                                 d.iconaSi.x(), d.iconaSi.y(), d.iconaSi.width(), d.iconaSi.height());
+                                 x, y, 1095, 975);
     ComandoIconaNo = makePicture(area_, QStringLiteral("ComandoIconaNo"), QStringLiteral("sad"),
-                                 d.iconaNo.x(), d.iconaNo.y(), d.iconaNo.width(), d.iconaNo.height());
+                                 x - 60, y + 30, 1095, 975);
     ComandoIconaSi->setAccessibleName(QStringLiteral("faccina felice"));
     ComandoIconaNo->setAccessibleName(QStringLiteral("faccina triste"));
     ComandoIconaNo->hide();
-    makeLabel(area_, d.label1Name, QStringLiteral("Esatti"), d.label1.x(), d.label1.y(),
-              d.label1.width(), d.label1.height(), QStringLiteral("Arial"), 12);
-    EtichettaEsatti = makeLabel(area_, QStringLiteral("EtichettaEsatti"), QString(), d.esatti.x(),
-                                d.esatti.y(), d.esatti.width(), d.esatti.height(),
-                                QStringLiteral("Arial"), 18);
-    makeLabel(area_, d.label2Name, QStringLiteral("Errati"), d.label2.x(), d.label2.y(),
-              d.label2.width(), d.label2.height(), QStringLiteral("Arial"), 12);
-    EtichettaErrati = makeLabel(area_, QStringLiteral("EtichettaErrati"), QString(), d.errati.x(),
-                                d.errati.y(), d.errati.width(), d.errati.height(),
-                                QStringLiteral("Arial"), 18);
+    makeLabel(area_, d.label1Name, QStringLiteral("Esatti"), x - 300, y + 1155, 735, 375,
+              QStringLiteral("Arial"), 12);
+    EtichettaEsatti = makeLabel(area_, QStringLiteral("EtichettaEsatti"), QString(), x + 540,
+                                y + 1050, 975, 615, QStringLiteral("Arial"), 18);
+    makeLabel(area_, d.label2Name, QStringLiteral("Errati"), x - 300, y + 1680, 735, 495,
+              QStringLiteral("Arial"), 12);
+    EtichettaErrati = makeLabel(area_, QStringLiteral("EtichettaErrati"), QString(), x + 540,
+                                y + 1575, 855, 615, QStringLiteral("Arial"), 18);
     BottoneAvanti = makePictureButton(area_, QStringLiteral("BottoneAvanti"),
                                       QStringLiteral("avanti"), QStringLiteral("avanti"),
-                                      d.avanti.x(), d.avanti.y(), d.avanti.width(),
-                                      d.avanti.height(), QStringLiteral("Arial"), 14.25);
+                                      d.avanti.x(), d.avanti.y(), 1935, 975,
+                                      QStringLiteral("Arial"), 14.25);
     BottoneAvanti->setCursor(pointer(QStringLiteral("avanti_cursor")));
     BottoneAvanti->setEnabled(d.avantiEnabled);
     BottoneAvanti->setVisible(d.avantiVisible);
@@ -189,6 +188,9 @@ void ExerciseScreen::onEsci()
 
 void ExerciseScreen::fitToControls()
 {
+    if (fitted_)
+        return;
+    fitted_ = true;
     // Many designs place controls beyond their client area: the window is
     // made large enough for every control shown.
     fitClientArea(area_, design_.clientArea.width(), design_.clientArea.height());

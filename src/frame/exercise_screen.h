@@ -15,12 +15,17 @@ class QLabel;
 class QMenu;
 class QToolButton;
 
+// One screen's frame, as its family's table row gives it. The frame controls
+// keep one arrangement on every screen, led by the happy face: the sad face
+// 60 twips left of it and 30 down, "Esatti" and "Errati" 300 left of it and
+// their counters 540 right of it, below it; only where the happy face and
+// "avanti" stand changes.
 struct FrameDesign {
     QString name;                // the screen's name, e.g. "Form20"
     QString catalogue;           // the catalogue "Esci" returns to
     QSize clientArea;            // design client area, twips
-    // Frame controls, twips (left, top, width, height).
-    QRect iconaSi, iconaNo, label1, esatti, label2, errati, avanti;
+    QPoint iconaSi;              // top left of the happy face, twips
+    QPoint avanti;               // top left of "avanti", twips
     int azzeraBlanks = 8;        // blanks after "Azzera conteggio"
     int informazioniBlanks = 11; // blanks after "Informazioni"
     QString exitName = QStringLiteral("mnuEsci");
@@ -42,6 +47,9 @@ public:
     std::int16_t esatti() const;
     std::int16_t errati() const;
     const FrameDesign &design() const { return design_; }
+    // Sizes the window to its controls, once: before it first shows, when
+    // every control is in place.
+    void fitToControls();
 
     QLabel *ComandoIconaSi = nullptr;
     QLabel *ComandoIconaNo = nullptr;
@@ -86,13 +94,13 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void fitToControls();
     std::int16_t &counterEsatti();
     std::int16_t &counterErrati();
 
     FrameDesign design_;
     QWidget *area_ = nullptr;
     bool shown_ = false;
+    bool fitted_ = false;
     std::int16_t ownEsatti_ = 0;
     std::int16_t ownErrati_ = 0;
 };

@@ -3,16 +3,20 @@
 #include "frame/services.h"
 #include "frame/twips.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QSvgRenderer>
+#include <QTranslator>
 #include <QWidget>
 
 #include <map>
+#include <memory>
 
 static void loadResources() { Q_INIT_RESOURCE(icons); }
 
@@ -94,6 +98,20 @@ void installFonts()
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+}
+
+bool installQtItalian()
+{
+    static QTranslator *qtbase = nullptr;
+    if (qtbase)
+        return true;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QStringLiteral("qtbase_it"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        || !QCoreApplication::installTranslator(translator.get()))
+        return false;
+    qtbase = translator.release();   // kept for the whole run
+    return true;
 }
 
 QFont designFont(const QString &family, double points, bool bold)

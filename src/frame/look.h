@@ -29,6 +29,10 @@ QColor background(const QWidget *w);
 // on the design's 96 dots per inch.
 QFont designFont(const QString &family, double points, bool bold = true);
 void installFonts();   // once, before the first screen
+// Qt's own texts (the fields' context menu, the standard buttons) in
+// Italian, whatever the machine's language. False when Qt's translations
+// are not installed; the English texts then stay.
+bool installQtItalian();
 
 // Pictures and pointers drawn by the project.
 QIcon picture(const QString &name);                  // "fish", "happy"...

@@ -1,6 +1,11 @@
 #include "frame/navigation.h"
 
+#include "frame/exercise_screen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -8,6 +13,26 @@ std::map<QString, ScreenFactory> &registry()
 {
     static std::map<QString, ScreenFactory> r;
     return r;
+}
+// Puts `next`, already at its final size, in the middle of the room that the
+// display of `from` (or the main display) leaves for windows. The window
+// frame is taken to be as wide as the one around `from`; a window larger than
+// the room keeps its top left corner in it.
+void centre(QWidget *next, const QWidget *from)
+{
+    QScreen *display = from && from->screen() ? from->screen() : QGuiApplication::primaryScreen();
+    if (!display)
+        return;
+    QMargins frame;
+    if (from) {
+        const QRect inner = from->geometry(), outer = from->frameGeometry();
+        frame = QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    }
+    const QRect room = display->availableGeometry();
+    const QSize outer = next->size().grownBy(frame);
+    next->move(room.x() + std::max(0, (room.width() - outer.width()) / 2),
+               room.y() + std::max(0, (room.height() - outer.height()) / 2));
 }
 } // namespace
 
@@ -37,6 +62,11 @@ QWidget *openScreen(const QString &name, QWidget *from)
     next->setAttribute(Qt::WA_DeleteOnClose);
     if (next->objectName().isEmpty())
         next->setObjectName(name);
+    // The size is settled before the window shows (the other screens settle
+    // it when they are made), so that it opens where the child was looking.
+    if (auto *screen = qobject_cast<ExerciseScreen *>(next))
+        screen->fitToControls();
+    centre(next, from);
     next->show();
     next->activateWindow();
     if (from)

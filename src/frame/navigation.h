@@ -14,7 +14,8 @@ void registerScreen(const QString &name, ScreenFactory factory);
 bool screenExists(const QString &name);
 QStringList registeredScreens();   // every name, in alphabetical order
 
-// Makes the screen called `name` and shows it, then closes `from` (if any).
+// Makes the screen called `name` and shows it centred on the display of
+// `from`, then closes `from` (if any).
 // Returns the new screen, or nullptr if no screen bears that name (then
 // nothing changes).
 QWidget *openScreen(const QString &name, QWidget *from = nullptr);

@@ -2,22 +2,27 @@
 
 #include "frame/display_modes.h"
 #include "frame/feedback.h"
+#include "frame/twips.h"
 #include "frame/x11_display.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QLockFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QPointer>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStyle>
 #include <QFile>
+#include <QFontMetrics>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -56,6 +61,7 @@ public:
         box.setIcon(icon == Icon::Error      ? QMessageBox::Critical
                     : icon == Icon::Question ? QMessageBox::Question
                                              : QMessageBox::Information);
+        followZoom(box, icon);
         // The program speaks Italian whatever the machine's language.
         if (buttons == Buttons::YesNo) {
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -71,6 +77,44 @@ public:
         if (buttons == Buttons::Ok)
             return Answer::Ok;
         return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
+
+private:
+    // The box, its text, buttons and icon grow with the run's zoom, as the
+    // screens do; the face stays the desktop's.
+    static void followZoom(QMessageBox &box, Icon icon)
+    {
+        QFont font = box.font();
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * zoom());
+        else
+            font.setPixelSize(designPixels(font.pixelSize()));
+        box.setFont(font);
+        // The box would wrap a line at a width meant for desktop-size text:
+        // each line keeps to one line while it fits three quarters of the room.
+        if (auto *text = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))) {
+            const QFontMetrics metrics(font);
+            int longest = 0;
+            for (const QString &line : box.text().split(QLatin1Char('\n')))
+                longest = std::max(longest, metrics.horizontalAdvance(line.trimmed()) + 1);
+            const QScreen *screen = box.screen();
+            const int room = screen ? screen->availableGeometry().width() * 3 / 4 : longest;
+            text->setMinimumWidth(std::min(longest, room));
+        }
+        // The icon keeps its kind (for screen readers); its picture grows
+        // from the size the box gives it, enlarged when the stock icon has no
+        // larger size.
+        auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label"));
+        if (!label || label->pixmap().isNull() || zoom() == 1.0)
+            return;
+        const QStyle::StandardPixmap standard = icon == Icon::Error ? QStyle::SP_MessageBoxCritical
+            : icon == Icon::Question                                 ? QStyle::SP_MessageBoxQuestion
+                                                                     : QStyle::SP_MessageBoxInformation;
+        const QSize side = (label->pixmap().deviceIndependentSize() * zoom()).toSize();
+        QPixmap pixmap = box.style()->standardIcon(standard, nullptr, &box).pixmap(side);
+        if (pixmap.deviceIndependentSize().toSize() != side)
+            pixmap = pixmap.scaled(side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        label->setPixmap(pixmap);
     }
 };
 

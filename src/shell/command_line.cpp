@@ -1,6 +1,8 @@
 #include "shell/command_line.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 
 #ifndef TOLVENA_VERSION
 #define TOLVENA_VERSION "0"
@@ -73,6 +75,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     }
     line.help = parser.isSet(QStringLiteral("help"));
     line.version = parser.isSet(QStringLiteral("version"));
+    line.platform = parser.isSet(QStringLiteral("platform"));
     if (parser.isSet(QStringLiteral("zoom")))
         line.zoom = parser.value(QStringLiteral("zoom"));
     if (!parser.positionalArguments().isEmpty())
@@ -107,4 +110,30 @@ QString helpText()
 QString versionText()
 {
     return QStringLiteral("tolvena %1\n").arg(ProgramVersion);
+}
+
+WindowSystem chooseWindowSystem(bool platformOption, const QString &qpaPlatform,
+                                const QString &waylandDisplay, const QString &runtimeDir,
+                                const QString &x11Display)
+{
+    WindowSystem choice;
+    if (platformOption || !qpaPlatform.isEmpty())
+        return choice;
+    const bool wayland = !waylandDisplay.isEmpty()
+        && (QDir::isAbsolutePath(waylandDisplay)
+                ? QFileInfo::exists(waylandDisplay)
+                : !runtimeDir.isEmpty() && QFileInfo::exists(QDir(runtimeDir).filePath(waylandDisplay)));
+    if (wayland)
+        choice.platform = x11Display.isEmpty() ? QStringLiteral("wayland") : QStringLiteral("wayland;xcb");
+    else if (!x11Display.isEmpty())
+        choice.platform = QStringLiteral("xcb");
+    else
+        choice.none = true;
+    return choice;
+}
+
+QString noWindowSystemText()
+{
+    return QStringLiteral("tolvena: non trovo uno schermo da usare: il programma va avviato in una "
+                          "sessione grafica (X11 o Wayland).\n");
 }

@@ -10,6 +10,7 @@
 #include <QPixmapCache>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -17,6 +18,20 @@ void say(std::FILE *to, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, bytes.size(), to);
+}
+
+// While the application is made, Qt's messages are held back: when no
+// platform loads, Qt's fatal error becomes our one line and exit 1; when one
+// does, they are said after all (a Wayland display that refused us, say).
+QStringList heldBack;
+
+void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        say(stderr, noWindowSystemText());
+        std::_Exit(1);
+    }
+    heldBack << qFormatLogMessage(type, context, message);
 }
 
 } // namespace
@@ -41,16 +56,37 @@ int main(int argc, char **argv)
         return 0;
     }
 
+    const ZoomRequest zoomRequest = readZoomRequest(line.zoom);
+    if (!zoomRequest.error.isEmpty())
+        say(stderr, zoomRequest.error + QLatin1Char('\n'));
+
+    // The window system, before Qt looks for one.
+    const WindowSystem windows = chooseWindowSystem(
+        line.platform, qEnvironmentVariable("QT_QPA_PLATFORM"),
+        qEnvironmentVariable("WAYLAND_DISPLAY"), qEnvironmentVariable("XDG_RUNTIME_DIR"),
+        qEnvironmentVariable("DISPLAY"));
+    if (windows.none) {
+        say(stderr, noWindowSystemText());
+        return 1;
+    }
+    if (!windows.platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", windows.platform.toUtf8());
+
+    const QtMessageHandler earlier = qInstallMessageHandler(holdBack);
     QApplication app(argc, argv);
+    qInstallMessageHandler(earlier);
+    for (const QString &message : std::as_const(heldBack))
+        say(stderr, message + QLatin1Char('\n'));
     QApplication::setApplicationName(QStringLiteral("tolvena"));
     QApplication::setApplicationVersion(ProgramVersion);
     QGuiApplication::setDesktopFileName(ProgramId);
+    installQtItalian();
 
     // One zoom for the whole run, before the first window.
-    QString zoomError;
-    setZoom(startZoom(line.zoom, &zoomError));
-    if (!zoomError.isEmpty())
-        say(stderr, zoomError + QLatin1Char('\n'));
+    QString zoomWarning;
+    setZoom(startZoom(zoomRequest.zoom, services().display->availableSize(), &zoomWarning));
+    if (!zoomWarning.isEmpty())
+        say(stderr, zoomWarning + QLatin1Char('\n'));
 
     installFonts();
     // Our drawings are few and small; the style's caches need little room.

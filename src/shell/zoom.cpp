@@ -1,6 +1,5 @@
 #include "shell/zoom.h"
 
-#include "frame/services.h"
 #include "frame/twips.h"
 
 #include <cmath>
@@ -42,15 +41,32 @@ std::optional<double> zoomFromPercent(const QString &percent)
     return std::nullopt;
 }
 
-double startZoom(const std::optional<QString> &requested, QString *error)
+ZoomRequest readZoomRequest(const std::optional<QString> &requested)
 {
-    if (requested) {
-        if (const auto z = zoomFromPercent(*requested))
-            return *z;
-        if (error)
-            *error = QStringLiteral("tolvena: zoom \"%1\" non valido: si usa uno di 100, 125, 150, 175, "
-                                    "200, 250, 300. Uso lo zoom automatico.")
-                         .arg(*requested);
-    }
-    return chooseZoom(services().display->availableSize());
+    ZoomRequest request;
+    if (!requested)
+        return request;
+    request.zoom = zoomFromPercent(*requested);
+    if (!request.zoom)
+        request.error = QStringLiteral("tolvena: zoom \"%1\" non valido: si usa uno di 100, 125, 150, 175, "
+                                       "200, 250, 300. Uso lo zoom automatico.")
+                            .arg(*requested);
+    return request;
+}
+
+double startZoom(std::optional<double> asked, const QSize &available, QString *warning)
+{
+    const double fitting = chooseZoom(available);
+    if (!asked)
+        return fitting;
+    if (*asked <= fitting)
+        return *asked;
+    if (warning)
+        *warning = QStringLiteral("tolvena: con lo zoom %1 le finestre non entrano nello schermo "
+                                  "(%2 x %3): uso lo zoom %4.")
+                       .arg(std::lround(*asked * 100))
+                       .arg(available.width())
+                       .arg(available.height())
+                       .arg(std::lround(fitting * 100));
+    return fitting;
 }

@@ -16,7 +16,16 @@ double chooseZoom(const QSize &available);
 // A zoom asked for as a percentage ("150"), if it is one of the steps.
 std::optional<double> zoomFromPercent(const QString &percent);
 
-// The zoom for this run: the one asked for, when there is such a request and
-// it is good; otherwise the automatic choice for the display. `error` tells
-// why a request was refused.
-double startZoom(const std::optional<QString> &requested, QString *error);
+// The zoom asked for on the command line, judged without any display: no
+// request gives no zoom and no error; a bad one gives no zoom and says why
+// (the automatic zoom is then used).
+struct ZoomRequest {
+    std::optional<double> zoom;
+    QString error;
+};
+ZoomRequest readZoomRequest(const std::optional<QString> &requested);
+
+// The zoom for this run on a display that leaves `available` pixels: the one
+// asked for when the largest window fits at it, otherwise the automatic
+// choice. `warning` tells why a request was not followed.
+double startZoom(std::optional<double> asked, const QSize &available, QString *warning);

@@ -3,16 +3,21 @@
 #include "frame/look.h"
 #include "frame/services.h"
 #include "frame/state.h"
+#include "frame/twips.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QLocale>
 #include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <map>
+#include <memory>
 
 class FeedbackTest : public QObject {
     Q_OBJECT
@@ -21,18 +26,22 @@ private slots:
     void init() { f = installFakes(); }
 
     // The program's own message boxes answer in Italian, whatever the
-    // machine's language, and report the button pressed.
+    // machine's language, and report the button pressed. Their text, buttons
+    // and icon (32 pixels at zoom 1) grow with the run's zoom.
     void messageBoxesSpeakItalian_data()
     {
         QTest::addColumn<bool>("question");
         QTest::addColumn<QString>("press");
         QTest::addColumn<QStringList>("buttons");
         QTest::addColumn<int>("answer");
+        QTest::addColumn<double>("zoom");
+        QTest::addColumn<int>("iconSide");
         QTest::newRow("yes") << true << QString::fromUtf8("Sì") << QStringList{"No", QString::fromUtf8("Sì")}
-                             << int(MessageBoxes::Answer::Yes);
-        QTest::newRow("no") << true << "No" << QStringList{"No", QString::fromUtf8("Sì")}
-                            << int(MessageBoxes::Answer::No);
-        QTest::newRow("ok") << false << "OK" << QStringList{"OK"} << int(MessageBoxes::Answer::Ok);
+                             << int(MessageBoxes::Answer::Yes) << 1.0 << 32;
+        QTest::newRow("no, zoom 2.5") << true << "No" << QStringList{"No", QString::fromUtf8("Sì")}
+                                      << int(MessageBoxes::Answer::No) << 2.5 << 80;
+        QTest::newRow("ok, zoom 1.25") << false << "OK" << QStringList{"OK"}
+                                       << int(MessageBoxes::Answer::Ok) << 1.25 << 40;
     }
     void messageBoxesSpeakItalian()
     {
@@ -40,14 +49,30 @@ private slots:
         QFETCH(QString, press);
         QFETCH(QStringList, buttons);
         QFETCH(int, answer);
+        QFETCH(double, zoom);
+        QFETCH(int, iconSide);
         QLocale::setDefault(QLocale(QLocale::English));
         Services real = qtServices();
+        setZoom(zoom);
         QStringList seen;
+        QList<double> points;   // of the text and of each button
+        QSize icon;
+        bool oneLine = false;
         QTimer::singleShot(0, [&] {
             QWidget *box = QApplication::activeModalWidget();
             QVERIFY(box);
-            for (QAbstractButton *b : box->findChildren<QAbstractButton *>())
+            for (auto *l : box->findChildren<QLabel *>()) {
+                if (l->objectName() == QStringLiteral("qt_msgboxex_icon_label"))
+                    icon = l->pixmap().size();
+                else if (!l->text().isEmpty()) {
+                    points << l->font().pointSizeF();
+                    oneLine = l->width() > l->fontMetrics().horizontalAdvance(l->text());
+                }
+            }
+            for (QAbstractButton *b : box->findChildren<QAbstractButton *>()) {
                 seen << b->text();
+                points << b->font().pointSizeF();
+            }
             for (QAbstractButton *b : box->findChildren<QAbstractButton *>())
                 if (b->text() == press)
                     b->click();
@@ -57,9 +82,31 @@ private slots:
                                              MessageBoxes::Icon::Question,
                                              question ? MessageBoxes::Buttons::YesNo
                                                       : MessageBoxes::Buttons::Ok);
+        setZoom(1);
         seen.sort();
         QCOMPARE(seen, buttons);
         QCOMPARE(int(got), answer);
+        QCOMPARE(icon, QSize(iconSide, iconSide));
+        QVERIFY(oneLine);
+        QCOMPARE(points.size(), 1 + buttons.size());
+        for (double p : points)
+            QCOMPARE(p, QApplication::font().pointSizeF() * zoom);
+    }
+
+    // Qt's own texts are Italian whatever the machine's language: the answer
+    // fields' context menu among them.
+    void qtTextsAreItalian()
+    {
+        QLocale::setDefault(QLocale(QLocale::English));
+        QVERIFY(installQtItalian());
+        QLineEdit field;
+        std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+        QStringList items;
+        for (QAction *a : menu->actions())
+            if (!a->isSeparator())
+                items << a->text().split(QLatin1Char('\t')).first();
+        QCOMPARE(items, QStringList({"Ann&ulla", "&Rifai", "&Taglia", "&Copia", "&Incolla",
+                                     "Elimina", "Seleziona tutto"}));
     }
 
     // Like the real timer, the fake drops a step whose object is gone.

@@ -15,8 +15,10 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 # The tree, exactly.
 expected="bin/tolvena
 share/applications/it.tolvena.Tolvena.desktop
+share/doc/tolvena/changelog.gz
 share/doc/tolvena/copyright
 share/icons/hicolor/scalable/apps/it.tolvena.Tolvena.svg
+share/man/man6/tolvena.6.gz
 share/metainfo/it.tolvena.Tolvena.metainfo.xml
 share/tolvena/suoni/beep.wav
 share/tolvena/suoni/no.wav
@@ -41,6 +43,16 @@ grep -q '<launchable type="desktop-id">it.tolvena.Tolvena.desktop</launchable>' 
 grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" || fail "licence"
 grep -q '<content_rating type="oars-1.1"/>' "$metainfo" || fail "content rating"
 
+# The manual page, in Italian, names every option of --help; the changelog
+# names this version.
+manual="$(zcat "$prefix/share/man/man6/tolvena.6.gz")"
+for want in '^\.TH TOLVENA 6 ' '^\.SH NOME$' '^\.SH SINTASSI$' '^\.SH DESCRIZIONE$' '^\.SH OPZIONI$' \
+            '\\-\\-help' '\\-\\-version' '\\-\\-zoom'; do
+    grep -q -- "$want" <<<"$manual" || fail "the manual page lacks $want"
+done
+zcat "$prefix/share/doc/tolvena/changelog.gz" | head -1 | grep -qx 'tolvena (1.0) unstable; urgency=medium' \
+    || fail "changelog: $(zcat "$prefix/share/doc/tolvena/changelog.gz" | head -1)"
+
 # The command line answers without any display.
 run() { env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb ASAN_OPTIONS=detect_leaks=0 "$prefix/bin/tolvena" "$@"; }
 out="$(run --help)" || fail "--help failed"
@@ -52,6 +64,38 @@ err="$(run --colore 2>&1 >/dev/null)"; rc=$?
 set -e
 [ $rc -eq 2 ] || fail "an unknown option ends with 2, not $rc"
 grep -q 'Opzione sconosciuta: --colore' <<<"$err" || fail "unknown option: $err"
+
+# Without a usable window system the program says so in one line and ends
+# with 1, never with a crash: no display at all, a Wayland display that is not
+# there, and a platform named by the user that cannot start.
+nodisplay() {   # prints the exit code, then what was said
+    set +e
+    said="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0 "$@" \
+        timeout -k 2 10 "$prefix/bin/tolvena" 2>&1 >/dev/null)"
+    echo "$? $said"
+    set -e
+}
+line="1 tolvena: non trovo uno schermo da usare: il programma va avviato in una sessione grafica (X11 o Wayland)."
+for how in "" "WAYLAND_DISPLAY=tolvena-nessuno" "QT_QPA_PLATFORM=xcb"; do
+    got="$(nodisplay $how)"
+    [ "$got" = "$line" ] || fail "no window system ($how): $got"
+done
+# A Wayland display that refuses the program, beside an X display: it runs on X.
+if command -v xvfb-run >/dev/null; then
+    mkdir -p "$work/rt" && chmod 700 "$work/rt" && : >"$work/rt/wayland-9"
+    set +e
+    said="$(env -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$work/rt" WAYLAND_DISPLAY=wayland-9 \
+        ASAN_OPTIONS=detect_leaks=0 xvfb-run -a -s "-screen 0 1024x768x24" \
+        timeout -k 2 4 "$prefix/bin/tolvena" 2>&1 >/dev/null)"; rc=$?
+    set -e
+    [ $rc -eq 124 ] || fail "with a refusing Wayland display and an X one, the program ended with $rc: $said"
+fi
+set +e
+said="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM ASAN_OPTIONS=detect_leaks=0 \
+    "$prefix/bin/tolvena" --zoom 160 2>&1 >/dev/null)"; rc=$?
+set -e
+[ $rc -eq 1 ] || fail "a bad zoom without a display ends with $rc"
+grep -q 'zoom "160" non valido' <<<"$said" || fail "a bad zoom without a display: $said"
 
 # Started from the prefix, the program finds the installed sounds; without
 # them, or with a broken one, it still starts and says what is wrong.
@@ -80,6 +124,17 @@ if command -v dpkg-shlibdeps >/dev/null && command -v cpack >/dev/null; then
     for d in libqt6widgets6 libqt6multimedia6 libqt6svg6 libxcb-randr0 fonts-liberation fonts-comic-neue; do
         grep -q "$d" <<<"$depends" || fail "Depends lacks $d: $depends"
     done
+    recommends="$(dpkg-deb -f "$deb" Recommends)"
+    for d in qt6-wayland qt6-translations-l10n; do
+        grep -q "$d" <<<"$recommends" || fail "Recommends lacks $d: $recommends"
+    done
+    grep -q ' ./usr/share/man/man6/tolvena.6.gz$' <<<"$(dpkg-deb -c "$deb")" || fail "the package lacks the manual page"
+    if command -v lintian >/dev/null; then
+        lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || true
+        ! grep -E '^[EW]: ' "$work/lintian.log" || fail "lintian finds errors or warnings"
+    else
+        echo "lintian missing: the package was not checked with it"
+    fi
     contents="$(dpkg-deb -c "$deb")"
     grep -q ' ./usr/bin/tolvena$' <<<"$contents" || fail "the package lacks /usr/bin/tolvena"
     grep -q ' ./usr/share/tolvena/suoni/si1.wav$' <<<"$contents" || fail "the package lacks the sounds"

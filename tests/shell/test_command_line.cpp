@@ -1,6 +1,8 @@
 // The command line, read without any window.
 #include "shell/command_line.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 class CommandLineTest : public QObject {
@@ -54,6 +56,45 @@ private slots:
         QCOMPARE(parseCommandLine({"tolvena", "--zoom", "150"}).zoom, std::optional<QString>("150"));
         QCOMPARE(parseCommandLine({"tolvena", "--zoom=abc"}).zoom, std::optional<QString>("abc"));
         QVERIFY(!parseCommandLine({"tolvena"}).zoom);
+    }
+
+    // The window system is chosen before Qt needs one: what the user named is
+    // left alone; Wayland first (when its socket is there) with X11 behind it;
+    // no display at all is said.
+    void windowSystem_data()
+    {
+        QTest::addColumn<bool>("option");
+        QTest::addColumn<QString>("qpa");
+        QTest::addColumn<QString>("wayland");
+        QTest::addColumn<QString>("x11");
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<bool>("none");
+        QTest::newRow("-platform given") << true << "" << "" << "" << "" << false;
+        QTest::newRow("QT_QPA_PLATFORM set") << false << "offscreen" << "wayland-0" << ":0" << "" << false;
+        QTest::newRow("Wayland and X11") << false << "" << "wayland-0" << ":0" << "wayland;xcb" << false;
+        QTest::newRow("Wayland only") << false << "" << "wayland-0" << "" << "wayland" << false;
+        QTest::newRow("Wayland by its path") << false << "" << "@/wayland-0" << "" << "wayland" << false;
+        QTest::newRow("no Wayland socket, X11") << false << "" << "wayland-1" << ":0" << "xcb" << false;
+        QTest::newRow("no Wayland socket only") << false << "" << "wayland-1" << "" << "" << true;
+        QTest::newRow("X11 only") << false << "" << "" << ":1" << "xcb" << false;
+        QTest::newRow("no display") << false << "" << "" << "" << "" << true;
+    }
+    void windowSystem()
+    {
+        QFETCH(bool, option);
+        QFETCH(QString, qpa);
+        QFETCH(QString, wayland);
+        QFETCH(QString, x11);
+        QFETCH(QString, platform);
+        QFETCH(bool, none);
+        QTemporaryDir runtime;   // holds the socket "wayland-0" only
+        QFile socket(runtime.filePath(QStringLiteral("wayland-0")));
+        QVERIFY(socket.open(QIODevice::WriteOnly));
+        wayland.replace(QStringLiteral("@"), runtime.path());
+        const WindowSystem choice = chooseWindowSystem(option, qpa, wayland, runtime.path(), x11);
+        QCOMPARE(choice.platform, platform);
+        QCOMPARE(choice.none, none);
+        QCOMPARE(parseCommandLine({"tolvena", "-platform", "xcb"}).platform, true);
     }
 
     void helpIsItalianAndListsTheOptions()

@@ -12,8 +12,10 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
+#include <array>
 
 namespace {
 template <class T> T *child(QWidget *screen, const QString &name)
@@ -292,6 +294,45 @@ private slots:
         QCOMPARE(avvio.BottoneAvvio->geometry(), QRect(248, 400, 295, 87));
         QCOMPARE(avvio.BottoneAvvio->font().pixelSize(), 32);
         QCOMPARE(avvio.windowTitle(), QStringLiteral("Tolvena"));
+    }
+
+    // Each screen opens in the middle of the room the display leaves, at the
+    // size it keeps, wherever the screen before it stood; one larger than the
+    // room keeps its top left corner in it.
+    void screensOpenCentred_data()
+    {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("splash to menu") << "FormAvvio" << "FormMenu";
+        QTest::newRow("menu to catalogue") << "FormMenu" << "FormMenuNumeri";
+        QTest::newRow("catalogue to a drill") << "FormMenuNumeri" << "Form20";
+        QTest::newRow("catalogue to the bars") << "FormMenuGrafici" << "FormBarreTolvena";
+        QTest::newRow("drill back to its catalogue") << "Form17" << "FormMenuNumeri";
+        QTest::newRow("column screen") << "FormMenuNumeri" << "Form33";
+    }
+    void screensOpenCentred()
+    {
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QWidget *before = openScreen(from);
+        QVERIFY(before);
+        before->move(before->screen()->availableGeometry().topLeft() + QPoint(37, 23));
+        QWidget *next = openScreen(to, before);
+        QVERIFY(next);
+        const QRect room = next->screen()->availableGeometry();
+        const QRect window = next->frameGeometry();
+        const QSize size = next->size();
+        QCoreApplication::processEvents();
+        QCOMPARE(next->size(), size);
+        QCOMPARE(next->frameGeometry(), window);
+        for (auto [start, length, roomStart, roomLength] :
+             {std::array{window.x(), window.width(), room.x(), room.width()},
+              std::array{window.y(), window.height(), room.y(), room.height()}}) {
+            if (length <= roomLength)
+                QVERIFY(std::abs(2 * (start - roomStart) + length - roomLength) <= 1);
+            else
+                QCOMPARE(start, roomStart);
+        }
     }
 
     // The menu and each catalogue come on a new colour at every opening.
