@@ -15,6 +15,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
+
 double FakeRandom::next()
 {
     ++draws;
@@ -44,7 +46,11 @@ MessageBoxes::Answer FakeMessageBoxes::show(QWidget *, const QString &text, cons
 
 void FakeTimer::after(int ms, QObject *context, std::function<void()> step)
 {
-    pending.push_back({ms, context, std::move(step)});
+    const std::int64_t due = clock + ms;
+    pending.push_back({ms, context, [this, due, step = std::move(step)] {
+                           clock = std::max(clock, due);
+                           step();
+                       }});
 }
 
 int FakeTimer::runAll(int limit)

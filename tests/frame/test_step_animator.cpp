@@ -24,6 +24,41 @@ private slots:
         QVERIFY(!a.running());
     }
 
+    // Each step is due a whole number of waits after the start: a late step
+    // leaves less time to the next one (none when the next is due already),
+    // so lateness never adds up.
+    void lateStepsCatchUp_data()
+    {
+        QTest::addColumn<QList<int>>("late");    // ms each step runs after it is due
+        QTest::addColumn<QList<int>>("waits");   // what each step leaves to the next
+        QTest::addColumn<QList<int>>("at");      // when the steps and the end ran
+        QTest::newRow("on time") << QList<int>{0, 0, 0, 0} << QList<int>{300, 300, 300, 300}
+                                 << QList<int>{0, 300, 600, 900, 1200};
+        QTest::newRow("one late") << QList<int>{120, 0, 0, 0} << QList<int>{300, 180, 300, 300}
+                                  << QList<int>{0, 420, 600, 900, 1200};
+        QTest::newRow("later than the next") << QList<int>{0, 350, 0, 40} << QList<int>{300, 300, 0, 250}
+                                             << QList<int>{0, 300, 950, 950, 1240};
+    }
+    void lateStepsCatchUp()
+    {
+        QFETCH(QList<int>, late);
+        QFETCH(QList<int>, waits);
+        QFETCH(QList<int>, at);
+        fakes.timer->clock = 5000;
+        StepAnimator a;
+        QList<int> seen;
+        const auto now = [&] { seen << int(fakes.timer->clock - 5000); };
+        a.start(4, 300, [&](int) { now(); }, now);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(fakes.timer->pending.size(), std::size_t(1));
+            QCOMPARE(fakes.timer->pending.front().ms, waits[i]);
+            fakes.timer->clock += fakes.timer->pending.front().ms + late[i];
+            fakes.timer->runAll(1);
+        }
+        QCOMPARE(seen, at);
+        QVERIFY(!a.running());
+    }
+
     // Stopping, starting again or destroying drops the steps still to come.
     void stepsDropped()
     {
