@@ -34,6 +34,8 @@ struct RecordedBox {
     MessageBoxes::Buttons buttons;
 };
 
+// Boxes answered from a script. Each takes the keys while it shows, as a
+// real one does, and gives the activation back to the window it came over.
 class FakeMessageBoxes final : public MessageBoxes {
 public:
     QList<RecordedBox> shown;

@@ -10,6 +10,7 @@
 #include "frame/twips.h"
 #include "frame/widgets.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -88,7 +89,13 @@ ExerciseScreen::ExerciseScreen(const FrameDesign &design, QWidget *parent)
     EtichettaErrati->setText(QStringLiteral("0"));
     counterEsatti() = 0;
     counterErrati() = 0;
+
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, &ExerciseScreen::focusMoved);
 }
+
+// The controls go after this part of the screen: their last focus changes
+// are no longer its business.
+ExerciseScreen::~ExerciseScreen() { disconnect(focusWatch_); }
 
 std::int16_t &ExerciseScreen::counterEsatti()
 {
@@ -185,6 +192,67 @@ void ExerciseScreen::onEsci()
     if (!self || answer != MessageBoxes::Answer::Yes)
         return;
     openScreen(design_.catalogue, this);
+}
+
+bool ExerciseScreen::takesFocus(const QWidget *w) const
+{
+    return w && w->window() == this && (w == area_ || area_->isAncestorOf(w)) && w->isEnabled()
+           && w->isVisible();
+}
+
+QWidget *ExerciseScreen::restingPlace() const
+{
+    return takesFocus(answerField_) ? answerField_.data() : area_;
+}
+
+void ExerciseScreen::parkFocus()
+{
+    parked_ = focusWidget();
+    QWidget *rest = restingPlace();
+    parkedText_ = rest->property("text").toString();
+    rest->setFocus(Qt::OtherFocusReason);
+}
+
+void ExerciseScreen::unparkFocus()
+{
+    QWidget *rest = restingPlace();
+    const QPointer<QWidget> back = parked_;
+    parked_.clear();
+    if (focusWidget() == rest && rest->property("text").toString() == parkedText_ && takesFocus(back))
+        back->setFocus(Qt::OtherFocusReason);
+}
+
+// Qt hands the focus of a control that is disabled or hidden to the next
+// one in the chain; here it goes to the resting place instead.
+bool ExerciseScreen::focusNextPrevChild(bool next)
+{
+    QWidget *focus = focusWidget();
+    if (focus && area_->isAncestorOf(focus) && (!focus->isEnabled() || !focus->isVisible())) {
+        restingPlace()->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return QMainWindow::focusNextPrevChild(next);
+}
+
+void ExerciseScreen::focusMoved(QWidget *old, QWidget *now)
+{
+    if (now && now->window() == this && (now == area_ || area_->isAncestorOf(now))) {
+        lastFocus_ = now;
+        return;
+    }
+    // The menu bar has the keys only while the child goes along it. A box
+    // opened from there takes them from the bar, and would give them back
+    // to it when it closes, where Space, the arrows and the digits do
+    // nothing: they go back to the control that had them before. (A menu
+    // opened from the bar takes them too, and gives them back itself.)
+    QMenuBar *bar = menuBar();
+    const bool barLeft = old == bar
+                         && (!now || (now->window() != this && now->window()->windowType() != Qt::Popup));
+    const bool barIdle = now == bar && !bar->activeAction();
+    if (!barLeft && !barIdle)
+        return;
+    QWidget *back = takesFocus(lastFocus_) ? lastFocus_.data() : restingPlace();
+    back->setFocus(Qt::OtherFocusReason);
 }
 
 void ExerciseScreen::fitToControls()

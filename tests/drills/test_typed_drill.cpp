@@ -6,6 +6,7 @@
 #include "frame/state.h"
 #include "shell/shell.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -45,6 +46,15 @@ void enter(QWidget *field)
 {
     QTest::keyPress(field, Qt::Key_Return);
     QTest::keyRelease(field, Qt::Key_Return);
+}
+
+// Keys pressed and released where the keyboard is.
+void keys(std::initializer_list<Qt::Key> list)
+{
+    for (Qt::Key k : list) {
+        QTest::keyPress(QApplication::focusWidget(), k);
+        QTest::keyRelease(QApplication::focusWidget(), k);
+    }
 }
 
 } // namespace
@@ -271,23 +281,96 @@ private slots:
         QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 2"));
     }
 
-    // A child who answered right presses Enter on the focused "avanti": the
-    // next exercise comes, and the release of that Enter in the reopened
-    // field is not taken as an answer.
-    void enterOnAvanti()
+    // With the keys only: after the right answer the keys stay off
+    // "avanti" and off any button, so that Enter pressed again leaves the
+    // smile and the completed subtraction in view; Tab reaches "avanti",
+    // Enter on it brings the next exercise, and the release of that Enter in
+    // the reopened field is not taken as an answer.
+    void keysOnly_data()
     {
-        TypedDrillScreen *s = open("Form20", {0.1, 0, 0.5825});
-        type(s->Text1, "57");
-        enter(s->Text1);
-        s->BottoneAvanti->setFocus();
-        f.random->push({0.0, 0.5, 0.0});
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("field first in the tab order") << "Form20";
+        QTest::newRow("avanti first in the tab order") << "Form29";
+        QTest::newRow("remainder drill") << "FormTolvena10";
+    }
+    void keysOnly()
+    {
+        QFETCH(QString, screen);
+        shared().NumeroMassimo = 10;
+        TypedDrillScreen *s = open(screen, {});
+        QApplication::setActiveWindow(s);
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        QCOMPARE(QApplication::focusWidget(), s->Text1);
+        QTest::keyClicks(QApplication::focusWidget(), QString::number(s->model().exercise().answer));
+        keys({Qt::Key_Return});
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        const QString completed = s->EtichettaNumero->text();
+        QWidget *rest = QApplication::focusWidget();
+        QVERIFY(rest && rest->window() == s);
+        QVERIFY2(!qobject_cast<QAbstractButton *>(rest), qPrintable(rest->objectName()));
+        keys({Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter, Qt::Key_5});
+        QCOMPARE(s->EtichettaNumero->text(), completed);
+        QVERIFY(!s->Text1->isEnabled());
+        keys({Qt::Key_Tab});
+        QCOMPARE(QApplication::focusWidget(), s->BottoneAvanti);
         QTest::keyPress(s->BottoneAvanti, Qt::Key_Return);
-        QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 20 - 10 = "));
-        QVERIFY(s->Text1->isEnabled());
+        QVERIFY(s->EtichettaNumero->text() != completed);
+        QCOMPARE(QApplication::focusWidget(), s->Text1);
         type(s->Text1, "1");
         QTest::keyRelease(s->Text1, Qt::Key_Return);
         QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
         QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+    }
+
+    // A command of the menu bar given with the keys (Alt, the arrows,
+    // Enter) gives the keys back to the control that had them: the digits
+    // typed next go into the field, and after a right answer Tab still
+    // reaches "avanti".
+    void menuByKeysGivesTheKeysBack_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QList<Qt::Key>>("path");   // after Alt
+        QTest::addColumn<int>("boxes");
+        QTest::addColumn<bool>("solved");
+        const Qt::Key right = Qt::Key_Right, down = Qt::Key_Down, enter = Qt::Key_Return;
+        QTest::newRow("Azzera conteggio") << "Form20" << QList<Qt::Key>{enter} << 0 << false;
+        QTest::newRow("Informazioni") << "Form20" << QList<Qt::Key>{right, enter} << 1 << false;
+        QTest::newRow("Esci, No") << "Form20" << QList<Qt::Key>{right, right, enter} << 1 << false;
+        QTest::newRow("Esci, No, solved") << "Form20" << QList<Qt::Key>{right, right, enter} << 1 << true;
+        QTest::newRow("own menu") << "FormTolvena20" << QList<Qt::Key>{right, down, down, enter} << 0 << false;
+        QTest::newRow("own menu, Informazioni") << "FormTolvena20" << QList<Qt::Key>{right, right, enter} << 1 << false;
+    }
+    void menuByKeysGivesTheKeysBack()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QList<Qt::Key>, path);
+        QFETCH(int, boxes);
+        QFETCH(bool, solved);
+        TypedDrillScreen *s = open(screen, {});
+        QApplication::setActiveWindow(s);
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        if (solved) {
+            QTest::keyClicks(s->Text1, QString::number(s->model().exercise().answer));
+            enter(s->Text1);
+        }
+        QWidget *before = QApplication::focusWidget();
+        QTest::keyPress(before, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(before, Qt::Key_Alt);
+        QCOMPARE(QApplication::focusWidget(), s->menuBar());
+        for (Qt::Key k : path) {
+            QWidget *to = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                            : QApplication::focusWidget();
+            QTest::keyClick(to, k);
+        }
+        QCOMPARE(f.messages->shown.size(), boxes);
+        QCOMPARE(QApplication::focusWidget(), before);
+        if (solved) {
+            keys({Qt::Key_Tab});
+            QCOMPARE(QApplication::focusWidget(), s->BottoneAvanti);
+            return;
+        }
+        keys({Qt::Key_4, Qt::Key_2});
+        QCOMPARE(s->Text1->text(), QStringLiteral("42"));
     }
 
     // Counts of one screen never show on the next, and the faces say aloud
