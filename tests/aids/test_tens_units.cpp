@@ -212,6 +212,18 @@ private slots:
         QCOMPARE(shown(s->Decina1) + shown(s->Unita1), 0);
         QCOMPARE(s->Risultato->text(), QStringLiteral("4"));
         QCOMPARE(s->workArea->accessibleDescription(), QStringLiteral("0 decine, 0 unità"));
+        // Taken away with the keys, a ten or unit hands them on to the next
+        // one shown, else to the one before, else to the answer field.
+        for (int i = 0; i < 3; ++i)
+            click(s->BotDecine1);
+        click(s->BotUnita1);
+        s->Decina1[1]->setFocus();
+        for (QWidget *next : {static_cast<QWidget *>(s->Decina1[2]), static_cast<QWidget *>(s->Unita1[0]),
+                              static_cast<QWidget *>(s->Decina1[0]), static_cast<QWidget *>(s->Risultato)}) {
+            QTest::keyClick(s->focusWidget(), Qt::Key_Space);
+            QCOMPARE(s->focusWidget(), next);
+        }
+        QCOMPARE(s->workArea->accessibleDescription(), QStringLiteral("0 decine, 0 unità"));
     }
 
     void exchangeSteppedThrough()
@@ -228,19 +240,26 @@ private slots:
         click(s->BotDecine1);
         click(s->BotDecine1);
         click(s->BotUnita1);
-        click(s->Cambio);
-        // The first blink at once; the work area takes no orders meanwhile.
+        s->Cambio->setFocus();
+        QTest::keyClick(s->Cambio, Qt::Key_Space);
+        // The first blink at once; the work area takes no orders meanwhile,
+        // nor the keys, which wait in the answer field.
         QVERIFY(s->Decina1[1]->isHidden());
         QVERIFY(s->exchangeRunning());
         for (QWidget *b : {static_cast<QWidget *>(s->BotDecine1), static_cast<QWidget *>(s->BotUnita1),
-                           static_cast<QWidget *>(s->Cambio), static_cast<QWidget *>(s->BottoneRicomincia)})
+                           static_cast<QWidget *>(s->Cambio), static_cast<QWidget *>(s->BottoneRicomincia),
+                           static_cast<QWidget *>(s->Decina1[0])})
             QVERIFY(!b->isEnabled());
+        QCOMPARE(s->focusWidget(), s->Risultato);
         QCOMPARE(fakes.timer->pending.size(), std::size_t(1));
         step(1);
         QVERIFY(!s->Decina1[1]->isHidden());
         click(s->Decina1[1]);
         click(s->Decina1[0]);
         click(s->Unita1[0]);
+        for (Qt::Key k : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space})
+            QTest::keyClick(s->focusWidget(), k);
+        QCOMPARE(s->focusWidget(), s->Risultato);
         QCOMPARE(s->model().contaDecine(), 2);
         QCOMPARE(s->model().contaUnita(), 1);
         step(7);   // nine blinks of the ten
@@ -261,6 +280,7 @@ private slots:
         QCOMPARE(shown(s->Unita2), 10);
         QVERIFY(!s->Cambio->isEnabled());
         QVERIFY(s->BotDecine1->isEnabled() && s->BottoneRicomincia->isEnabled());
+        QCOMPARE(s->focusWidget(), s->Risultato);   // "Cambio" is closed now
 
         // "Unità" adds nothing above 8 units; a changed unit goes on a click.
         click(s->BotUnita1);
