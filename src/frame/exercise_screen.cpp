@@ -90,7 +90,8 @@ ExerciseScreen::ExerciseScreen(const FrameDesign &design, QWidget *parent)
     counterEsatti() = 0;
     counterErrati() = 0;
 
-    focusWatch_ = connect(qApp, &QApplication::focusChanged, this, &ExerciseScreen::focusMoved);
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                          [this](QWidget *, QWidget *now) { focusMoved(now); });
 }
 
 // The controls go after this part of the screen: their last focus changes
@@ -234,25 +235,34 @@ bool ExerciseScreen::focusNextPrevChild(bool next)
     return QMainWindow::focusNextPrevChild(next);
 }
 
-void ExerciseScreen::focusMoved(QWidget *old, QWidget *now)
+void ExerciseScreen::focusMoved(QWidget *now)
 {
-    if (now && now->window() == this && (now == area_ || area_->isAncestorOf(now))) {
+    if (now && now->window() == this && (now == area_ || area_->isAncestorOf(now)))
         lastFocus_ = now;
-        return;
-    }
-    // The menu bar has the keys only while the child goes along it. A box
-    // opened from there takes them from the bar, and would give them back
-    // to it when it closes, where Space, the arrows and the digits do
-    // nothing: they go back to the control that had them before. (A menu
-    // opened from the bar takes them too, and gives them back itself.)
-    QMenuBar *bar = menuBar();
-    const bool barLeft = old == bar
-                         && (!now || (now->window() != this && now->window()->windowType() != Qt::Popup));
-    const bool barIdle = now == bar && !bar->activeAction();
-    if (!barLeft && !barIdle)
+}
+
+// A command given from the menu bar with the keys leaves them on the bar,
+// where Space, the arrows and the digits reach nothing: a box opened on the
+// way hands them back to the bar when it closes, and the control that had
+// them may have been closed by the command. They go back to that control,
+// or rest where they change nothing.
+void ExerciseScreen::afterCommand()
+{
+    if (focusWidget() != menuBar())
         return;
     QWidget *back = takesFocus(lastFocus_) ? lastFocus_.data() : restingPlace();
     back->setFocus(Qt::OtherFocusReason);
+}
+
+// Connected once the screen has connected its own items, so that it runs
+// after each of them.
+void ExerciseScreen::watchCommands(const QList<QAction *> &actions)
+{
+    for (QAction *a : actions) {
+        connect(a, &QAction::triggered, this, &ExerciseScreen::afterCommand);
+        if (a->menu())
+            watchCommands(a->menu()->actions());
+    }
 }
 
 void ExerciseScreen::fitToControls()
@@ -267,6 +277,7 @@ void ExerciseScreen::showEvent(QShowEvent *event)
 {
     if (!shown_) {
         shown_ = true;
+        watchCommands(menuBar()->actions());
         fitToControls();
         onFirstShown();
     }

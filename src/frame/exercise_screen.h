@@ -104,7 +104,9 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    void focusMoved(QWidget *old, QWidget *now);
+    void focusMoved(QWidget *now);
+    void afterCommand();
+    void watchCommands(const QList<QAction *> &actions);
     bool takesFocus(const QWidget *w) const;
     void fitToControls();
     std::int16_t &counterEsatti();
