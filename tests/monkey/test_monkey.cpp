@@ -7,7 +7,9 @@
 #include "fakes.h"
 #include "monkey.h"
 
+#include "abacus/abacus_screen.h"
 #include "aids/make_ten_screen.h"
+#include "aids/tens_units_screen.h"
 #include "column/column_screen.h"
 #include "drills/typed_drill_screen.h"
 #include "frame/exercise_screen.h"
@@ -19,9 +21,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
+#include <QToolButton>
 
 #include <cstdio>
 #include <cstring>
@@ -88,6 +92,9 @@ private slots:
         QTest::newRow("empty widget") << 5 << QStringLiteral("QLabel EtichettaNumero is shown with an empty size");
         QTest::newRow("outside the area") << 6 << QStringLiteral("QLineEdit Text1 at");
         QTest::newRow("answer too long") << 7 << QStringLiteral("cannot be typed in a field of 1");
+        QTest::newRow("keys nowhere") << 8 << QStringLiteral("the keys are nowhere on the active screen");
+        QTest::newRow("keys on the bar") << 9 << QStringLiteral("the keys are on the menu bar, which goes nowhere");
+        QTest::newRow("keys hidden") << 10 << QStringLiteral("the keys are on QLineEdit Text1, which is hidden");
     }
     void problemsFound()
     {
@@ -105,9 +112,47 @@ private slots:
         case 5: s->EtichettaNumero->resize(0, 40); break;
         case 6: s->Text1->move(s->centralWidget()->width() - 5, 10); break;
         case 7: s->Text1->setMaxLength(1); break;
+        case 8: s->Text1->clearFocus(); break;
+        case 9: s->menuBar()->setFocus(); break;
+        case 10: QApplication::setActiveWindow(nullptr); s->Text1->hide(); break;
         default: break;
         }
         const QString wrong = unexpected(s, expected);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    }
+
+    // In the middle of an exchange the keys must not be on a control that
+    // changes the counts.
+    void keysDuringAnExchange_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("tens and units") << "FormGrafMeno2" << "the keys are on QAbstractButton Decina1 during an exchange";
+        QTest::newRow("abacus") << "Form99d" << "the keys are on QPushButton Bot_u during an exchange";
+    }
+    void keysDuringAnExchange()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QString, expected);
+        QWidget *w = openScreen(screen);
+        QCoreApplication::processEvents();
+        QWidget *counting = nullptr;
+        if (auto *t = qobject_cast<TensUnitsScreen *>(w)) {
+            t->BotDecine1->click();
+            t->BotDecine1->click();
+            t->Cambio->click();
+            t->workArea->setEnabled(true);
+            counting = t->Decina1[0];
+        } else if (auto *a = qobject_cast<AbacusScreen *>(w)) {
+            a->plusButton(AbacusModel::Tens)->click();
+            a->BottoneCambio->click();
+            counting = a->plusButton(AbacusModel::Units);
+        }
+        QVERIFY(counting);
+        QVERIFY2(unexpected(w, QString()).isEmpty(), qPrintable(unexpected(w, QString())));
+        counting->setEnabled(true);
+        counting->setFocus();
+        const QString wrong = unexpected(w, expected);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     }
 
