@@ -368,15 +368,27 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(onlyScreen()->objectName(), QStringLiteral("FormMenuGrafici"));
         QVERIFY(!gone);
-        fakes.timer->runAll();   // nothing runs on the closed screen
+        // The step still waiting belonged to the closed screen: it goes
+        // without a successor and without touching anything.
+        QCOMPARE(fakes.timer->pending.size(), std::size_t(1));
+        QVERIFY(!fakes.timer->pending.front().context);
+        const int errati = shared().NumeroErrati;
+        QCOMPARE(fakes.timer->runAll(), 1);
+        QVERIFY(fakes.timer->pending.empty());
+        QCOMPARE(onlyScreen()->objectName(), QStringLiteral("FormMenuGrafici"));
+        QCOMPARE(shared().NumeroErrati, errati);
 
         closeAllScreens();
         s = openTensUnits(QStringLiteral("Command7"));
         QVERIFY(s);
         click(s->BotDecine1);
         click(s->Cambio);
+        QCOMPARE(fakes.timer->pending.size(), std::size_t(1));
+        QVERIFY(fakes.timer->pending.front().context);
         delete s;
-        fakes.timer->runAll();
+        QVERIFY(!fakes.timer->pending.front().context);
+        QCOMPARE(fakes.timer->runAll(), 1);
+        QVERIFY(fakes.timer->pending.empty());
     }
 
     void noExchangeScreenInsists()
