@@ -218,8 +218,7 @@ private slots:
             click(s->BotDecine1);
         click(s->BotUnita1);
         s->Decina1[1]->setFocus();
-        for (QWidget *next : {static_cast<QWidget *>(s->Decina1[2]), static_cast<QWidget *>(s->Unita1[0]),
-                              static_cast<QWidget *>(s->Decina1[0]), static_cast<QWidget *>(s->Risultato)}) {
+        for (QWidget *next : QList<QWidget *>{s->Decina1[2], s->Unita1[0], s->Decina1[0], s->Risultato}) {
             QTest::keyClick(s->focusWidget(), Qt::Key_Space);
             QCOMPARE(s->focusWidget(), next);
         }
@@ -246,9 +245,7 @@ private slots:
         // nor the keys, which wait in the answer field.
         QVERIFY(s->Decina1[1]->isHidden());
         QVERIFY(s->exchangeRunning());
-        for (QWidget *b : {static_cast<QWidget *>(s->BotDecine1), static_cast<QWidget *>(s->BotUnita1),
-                           static_cast<QWidget *>(s->Cambio), static_cast<QWidget *>(s->BottoneRicomincia),
-                           static_cast<QWidget *>(s->Decina1[0])})
+        for (QWidget *b : QList<QWidget *>{s->BotDecine1, s->BotUnita1, s->Cambio, s->BottoneRicomincia, s->Decina1[0]})
             QVERIFY(!b->isEnabled());
         QCOMPARE(s->focusWidget(), s->Risultato);
         QCOMPARE(fakes.timer->pending.size(), std::size_t(1));
