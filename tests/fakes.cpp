@@ -15,6 +15,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
+
 double FakeRandom::next()
 {
     ++draws;
@@ -26,12 +28,24 @@ double FakeRandom::next()
     return static_cast<double>(engine_() >> 11) * 0x1.0p-53;
 }
 
-MessageBoxes::Answer FakeMessageBoxes::show(QWidget *, const QString &text, const QString &title,
+MessageBoxes::Answer FakeMessageBoxes::show(QWidget *parent, const QString &text, const QString &title,
                                             Icon icon, Buttons buttons)
 {
     shown.append({text, title, icon, buttons});
     if (onShow)
         onShow();
+    // Like a real box, this one takes the keys while it shows, and its
+    // window gives the activation back to the one it was opened over.
+    const QPointer<QWidget> over = parent ? parent->window() : QApplication::activeWindow();
+    {
+        QWidget box(nullptr, Qt::Dialog);
+        box.setAttribute(Qt::WA_DontShowOnScreen);
+        auto *button = new QPushButton(QStringLiteral("OK"), &box);
+        box.show();
+        QApplication::setActiveWindow(&box);
+        button->setFocus();
+    }
+    QApplication::setActiveWindow(over);
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     if (!answers.empty()) {
@@ -44,7 +58,11 @@ MessageBoxes::Answer FakeMessageBoxes::show(QWidget *, const QString &text, cons
 
 void FakeTimer::after(int ms, QObject *context, std::function<void()> step)
 {
-    pending.push_back({ms, context, std::move(step)});
+    const std::int64_t due = clock + ms;
+    pending.push_back({ms, context, [this, due, step = std::move(step)] {
+                           clock = std::max(clock, due);
+                           step();
+                       }});
 }
 
 int FakeTimer::runAll(int limit)

@@ -34,6 +34,8 @@ struct RecordedBox {
     MessageBoxes::Buttons buttons;
 };
 
+// Boxes answered from a script. Each takes the keys while it shows, as a
+// real one does, and gives the activation back to the window it came over.
 class FakeMessageBoxes final : public MessageBoxes {
 public:
     QList<RecordedBox> shown;
@@ -73,9 +75,13 @@ public:
     bool acquire() override { return free; }
 };
 
-// Steps wait in a queue until the test runs them.
+// Steps wait in a queue until the test runs them. Like a real timer's, a
+// step runs no sooner than it is due: running it moves the clock on to then
+// (a test moves `clock` further to make a step late).
 class FakeTimer final : public StepTimer {
 public:
+    std::int64_t clock = 0;   // ms
+    std::int64_t now() const override { return clock; }
     // Like a real timer, a step whose object is gone by then never runs.
     struct Step {
         int ms;

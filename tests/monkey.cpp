@@ -191,6 +191,7 @@ private:
     QString holdEnter();
     QString drag();
     QString menu();
+    QString menuByKeys();
     QString avanti();
     QString esci();
     QString closeWindow();
@@ -429,12 +430,49 @@ QString Monkey::menu()
         }
     };
     collect(main->menuBar()->actions());
+    if (chance(0.4))
+        return menuByKeys();
     QAction *a = any(actions);
     if (!a)
         return click();
     const QString what = QStringLiteral("menu '%1' (%2)").arg(a->text().trimmed(), a->objectName());
     note(what);
     a->trigger();
+    return what;
+}
+
+// The menu bar driven as a child does with the keyboard: Alt, the arrows
+// along the bar and down a menu, then Enter or Esc where the keys are then.
+QString Monkey::menuByKeys()
+{
+    QStringList path{QStringLiteral("Alt")};
+    auto press = [&](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QWidget *to = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                        : QApplication::focusWidget();
+        if (!to && current_)
+            to = current_->focusWidget() ? current_->focusWidget() : current_.data();
+        if (!to)
+            return;
+        QTest::keyPress(to, k, m);
+        if (live(to))
+            QTest::keyRelease(to, k);
+    };
+    const int rights = below(5), downs = chance(0.4) ? 1 + below(3) : 0;
+    const bool enter = chance(0.7);
+    for (int i = 0; i < rights; ++i)
+        path << QStringLiteral("Right");
+    for (int i = 0; i < downs; ++i)
+        path << QStringLiteral("Down");
+    path << (enter ? QStringLiteral("Enter") : QStringLiteral("Esc"));
+    const QString what = QStringLiteral("menu by keys: %1").arg(path.join(QLatin1Char(' ')));
+    note(what);
+    press(Qt::Key_Alt, Qt::AltModifier);
+    for (int i = 0; i < rights && current_; ++i)
+        press(Qt::Key_Right);
+    for (int i = 0; i < downs && current_; ++i)
+        press(Qt::Key_Down);
+    if (current_)
+        press(enter ? Qt::Key_Return : Qt::Key_Escape);
     return what;
 }
 
@@ -673,8 +711,9 @@ QString Monkey::check(const QString &event)
     current_ = shown.first();
     result_.opened.insert(current_->objectName());
     if (qEnvironmentVariableIsSet("MONKEY_TRACE"))
-        std::fprintf(stderr, "after %s: %s esatti %d errati %d\n", qPrintable(event),
-                     qPrintable(current_->objectName()), shared().NumeroEsatti, shared().NumeroErrati);
+        std::fprintf(stderr, "after %s: %s esatti %d errati %d, keys on %s\n", qPrintable(event),
+                     qPrintable(current_->objectName()), shared().NumeroEsatti, shared().NumeroErrati,
+                     QApplication::focusWidget() ? qPrintable(describe(QApplication::focusWidget())) : "nothing");
 
     counterStep(qobject_cast<ExerciseScreen *>(current_.data()));
     if (!pendingProblem_.isEmpty()) {

@@ -14,11 +14,51 @@
 #include "drills/typed_drill_screen.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace {
+
+QString nameOf(const QWidget *w)
+{
+    return QStringLiteral("%1 %2").arg(QLatin1String(w->metaObject()->className()), w->objectName());
+}
+
+// The keys: never on a control that is disabled or hidden, and, while the
+// screen is the active window (and no menu or box is open over it), always
+// on one of its controls; on the menu bar only while the child goes along it.
+QStringList keysInReach(QWidget *screen)
+{
+    QStringList out;
+    if (QWidget *f = screen->focusWidget(); f && (!f->isEnabled() || !f->isVisible()))
+        out << QStringLiteral("the keys are on %1, which is %2")
+                   .arg(nameOf(f), f->isEnabled() ? QStringLiteral("hidden") : QStringLiteral("disabled"));
+    if (!screen->isActiveWindow() || QApplication::activePopupWidget() || QApplication::activeModalWidget())
+        return out;
+    QWidget *f = QApplication::focusWidget();
+    if (!f || f->window() != screen)
+        out << QStringLiteral("the keys are nowhere on the active screen");
+    else if (auto *bar = qobject_cast<QMenuBar *>(f); bar && !bar->activeAction())
+        out << QStringLiteral("the keys are on the menu bar, which goes nowhere");
+    return out;
+}
+
+// During an exchange the keys are on no control that changes the counts.
+template <class Controls>
+QStringList keysOffTheCounts(QWidget *screen, bool exchanging, const Controls &controls)
+{
+    QWidget *f = screen->focusWidget();
+    if (!exchanging || !f)
+        return {};
+    for (const QWidget *c : controls)
+        if (c && c == f)
+            return {QStringLiteral("the keys are on %1 during an exchange").arg(nameOf(f))};
+    return {};
+}
 
 // The expected answer can be typed: it has no more figures than the field
 // takes, and no sign.
@@ -115,6 +155,10 @@ QStringList abacusShowsItsCounts(QWidget *screen)
     if (s->abacus()->accessibleDescription() != m.description())
         out << QStringLiteral("the abacus reads '%1', the counts are '%2'")
                    .arg(s->abacus()->accessibleDescription(), m.description());
+    std::vector<QWidget *> counting = {s->BottoneCambio, s->BottoneCambio2, s->Bot_ricomincia};
+    for (int wire = 0; wire < m.wires(); ++wire)
+        counting.insert(counting.end(), {s->plusButton(wire), s->minusButton(wire)});
+    out << keysOffTheCounts(screen, m.exchanging(), counting);
     return out;
 }
 
@@ -127,6 +171,10 @@ QStringList tensAndUnitsShowTheirCounts(QWidget *screen)
     QStringList out = answerFits(m.differenza(), s->Risultato);
     if (m.contaDecine() < 0 || m.contaDecine() > 9 || m.contaUnita() < 0 || m.contaUnita() > 19)
         out << QStringLiteral("%1 tens and %2 units").arg(m.contaDecine()).arg(m.contaUnita());
+    std::vector<QWidget *> counting = {s->BotDecine1, s->BotUnita1, s->Cambio, s->BottoneRicomincia};
+    for (const auto *row : {&s->Decina1, &s->Unita1, &s->Unita2})
+        counting.insert(counting.end(), row->begin(), row->end());
+    out << keysOffTheCounts(screen, m.exchanging(), counting);
     if (m.exchanging())
         return out;
     const auto compare = [&](const std::vector<QAbstractButton *> &shown, auto counted, const char *what) {
@@ -191,6 +239,7 @@ QStringList tableAnswerInReach(QWidget *screen)
 
 void registerFamilyChecks()
 {
+    addScreenCheck(QStringLiteral("ExerciseScreen"), keysInReach);
     addScreenCheck(QStringLiteral("TypedDrillScreen"), typedAnswerFits);
     addScreenCheck(QStringLiteral("MakeTenScreen"), missingNumberHasButton);
     addScreenCheck(QStringLiteral("ColumnScreen"), columnShowsModel);

@@ -258,6 +258,7 @@ AbacusScreen::AbacusScreen(const AbacusScreenRow &row, QWidget *parent)
     Text1->setMaxLength(4);
     place(Text1, l.text1.x(), l.text1.y(), l.text1.width(), l.text1.height());
     judgeOnEnter(Text1, [this] { checkAnswer(); });
+    setAnswerField(Text1);
 
     for (int w = 0; w < model_.wires(); ++w) {
         const AbacusWireButtons &b = l.buttons[w];
@@ -386,6 +387,9 @@ void AbacusScreen::exchange(int lower)
     case AbacusModel::Exchange::Started:
         break;
     }
+    // The keys wait in the answer field, away from the beads' buttons,
+    // until the exchange is over.
+    parkFocus();
     refresh();
     animator_->start(
         AbacusModel::ExchangeSteps, exchangeStepMs,
@@ -396,6 +400,7 @@ void AbacusScreen::exchange(int lower)
         [this] {
             model_.finishExchange();
             refresh();
+            unparkFocus();
         });
 }
 

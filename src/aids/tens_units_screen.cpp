@@ -19,6 +19,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 // A ten or a unit: a block of colour that goes away when clicked (or pressed
@@ -176,6 +177,7 @@ TensUnitsScreen::TensUnitsScreen(const TensUnitsDesign &design, QWidget *parent)
     Risultato->setAccessibleName(QStringLiteral("risultato"));
     place(Risultato, design.risultato.x(), design.risultato.y(), 1695, 960);
     judgeOnEnter(Risultato, [this] { judge(); });
+    setAnswerField(Risultato);
 
     const QString arial = QStringLiteral("Arial");
     BotDecine1 = makeButton(area(), QStringLiteral("BotDecine1"), QStringLiteral("Decine"),
@@ -216,9 +218,9 @@ TensUnitsScreen::TensUnitsScreen(const TensUnitsDesign &design, QWidget *parent)
         QAbstractButton *b = block(QStringLiteral("Decina1"), QStringLiteral("decina"), red,
                                    QStringLiteral("ten_off"), left, top, 2415, 255);
         b->setProperty("index", i);
-        connect(b, &QAbstractButton::clicked, this, [this, i] {
+        connect(b, &QAbstractButton::clicked, this, [this, b, i] {
             if (model_.takeTen(i))
-                showArea();
+                takenAway(b);
         });
         Decina1.push_back(b);
     }
@@ -227,9 +229,9 @@ TensUnitsScreen::TensUnitsScreen(const TensUnitsDesign &design, QWidget *parent)
                                    QStringLiteral("unit_off"), design.unitColumns[i % 2],
                                    2520 + 360 * (i / 2), 255, 255);
         b->setProperty("index", i);
-        connect(b, &QAbstractButton::clicked, this, [this, i] {
+        connect(b, &QAbstractButton::clicked, this, [this, b, i] {
             if (model_.takeUnit(i))
-                showArea();
+                takenAway(b);
         });
         Unita1.push_back(b);
     }
@@ -238,9 +240,9 @@ TensUnitsScreen::TensUnitsScreen(const TensUnitsDesign &design, QWidget *parent)
             QAbstractButton *b = block(QStringLiteral("Unita2"), QStringLiteral("unità"), blue,
                                        QStringLiteral("unit_off"), 960 + 480 * i, 4680, 255, 255);
             b->setProperty("index", i);
-            connect(b, &QAbstractButton::clicked, this, [this, i] {
+            connect(b, &QAbstractButton::clicked, this, [this, b, i] {
                 if (model_.takeStripUnit(i))
-                    showArea();
+                    takenAway(b);
             });
             Unita2.push_back(b);
         }
@@ -308,10 +310,37 @@ void TensUnitsScreen::showArea()
     workArea->setAccessibleDescription(model_.description());
 }
 
+// A ten or unit taken away with the keys hands them to the nearest one
+// still shown, in the tab order, so that the next one is a key away; with
+// none left they rest in the answer field.
+void TensUnitsScreen::takenAway(QAbstractButton *block)
+{
+    const bool hadKeys = focusWidget() == block;
+    showArea();
+    if (!hadKeys)
+        return;
+    std::vector<QAbstractButton *> blocks = Decina1;
+    blocks.insert(blocks.end(), Unita1.begin(), Unita1.end());
+    blocks.insert(blocks.end(), Unita2.begin(), Unita2.end());
+    const auto at = std::find(blocks.begin(), blocks.end(), block);
+    const auto shown = [](QAbstractButton *b) { return !b->isHidden(); };
+    auto next = std::find_if(at, blocks.end(), shown);
+    if (next == blocks.end()) {
+        const auto before = std::find_if(std::make_reverse_iterator(at), blocks.rend(), shown);
+        next = before == blocks.rend() ? blocks.end() : std::prev(before.base());
+    }
+    if (next != blocks.end())
+        (*next)->setFocus(Qt::TabFocusReason);
+    else
+        restingPlace()->setFocus(Qt::OtherFocusReason);
+}
+
 void TensUnitsScreen::updateButtons()
 {
-    // While a ten is being changed the work area takes no orders.
+    // While a ten is being changed the work area takes no orders, nor the
+    // keys.
     const bool busy = model_.exchanging();
+    workArea->setEnabled(!busy);
     BotDecine1->setEnabled(!busy);
     BotUnita1->setEnabled(!busy);
     if (Cambio)
@@ -330,6 +359,9 @@ void TensUnitsScreen::exchange()
     case TensUnitsModel::ExchangeStart::Started:
         break;
     }
+    // The keys wait in the answer field, away from the tens and units, until
+    // the exchange is over.
+    parkFocus();
     updateButtons();
     QAbstractButton *ten = Decina1[model_.exchangingTen()];
     // The ten blinks first, then the ten units it becomes.
@@ -344,6 +376,7 @@ void TensUnitsScreen::exchange()
         model_.finishExchange();
         showArea();
         updateButtons();
+        unparkFocus();
     });
 }
 

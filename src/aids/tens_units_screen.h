@@ -64,6 +64,7 @@ private:
     void exchange();
     void ricomincia();
     void showArea();
+    void takenAway(QAbstractButton *block);
     void updateButtons();
     QAbstractButton *block(const QString &name, const QString &accessible, std::uint32_t colour,
                            const QString &cursor, int left, int top, int width, int height);

@@ -288,10 +288,12 @@ ColumnScreen::ColumnScreen(const ColumnScreenRow &row, QWidget *parent)
 
 void ColumnScreen::onFirstShown() { GeneraEsercizio(); }
 
+// "avanti" closes first, so that the keys it had go on to the first digit
+// of the new exercise.
 void ColumnScreen::onAvanti()
 {
-    GeneraEsercizio();
     BottoneAvanti->setEnabled(false);
+    GeneraEsercizio();
 }
 
 // The background keeps its design cyan; the faces and counts stay as they are.

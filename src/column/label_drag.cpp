@@ -137,8 +137,10 @@ void LabelDrag::refresh()
             cancel();
     }
     // The keys go on where the child left off: from a label that has found
-    // its place (or from nowhere) to the first one still to be placed.
-    if (first && (!focus || focusRetired || !focus->isEnabled()))
+    // its place (or from nowhere, or from the area itself, where they rest
+    // when the control that had them closes) to the first one still to be
+    // placed.
+    if (first && (!focus || focus == area_ || focusRetired || !focus->isEnabled()))
         first->label->setFocus(Qt::TabFocusReason);
     showFocusFrame();
 }

@@ -50,6 +50,7 @@ TypedDrillScreen::TypedDrillScreen(const TypedDrillRow &row, QWidget *parent)
         place(Text1, row.left + 1800, row.top + 2520, 3975, 2175);
     Text1->installEventFilter(this);
     judgeOnEnter(Text1, [this] { checkAnswer(); });
+    setAnswerField(Text1);
 
     if (row.fieldFirstInTab)
         setTabOrder(Text1, BottoneAvanti);
@@ -84,6 +85,9 @@ void TypedDrillScreen::checkAnswer()
     if (model_.check(typed)) {
         rightAnswer();
         BottoneAvanti->setEnabled(true);
+        // The closed field leaves the keys in the resting place, not on
+        // "avanti": the Enter pressed again must not hurry the child past the
+        // smile and the completed subtraction. Tab reaches "avanti".
         Text1->setEnabled(false);
         EtichettaNumero->setText(model_.completed(typed));
     } else {

@@ -42,6 +42,7 @@ AnswerLineScreen::AnswerLineScreen(const FrameDesign &frame, const AnswerLineDes
     Text1->setAccessibleName(QStringLiteral("risposta"));
     place(Text1, line.start.x(), line.start.y(), line.field.width(), line.field.height());
     judgeOnEnter(Text1, [this] { checkAnswer(); });
+    setAnswerField(Text1);
     EtichettaNumero1 = lineLabel(area(), 1, line);
 }
 

@@ -10,6 +10,7 @@
 #include "frame/twips.h"
 #include "frame/widgets.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -87,7 +88,14 @@ ExerciseScreen::ExerciseScreen(const FrameDesign &design, QWidget *parent)
     EtichettaErrati->setText(QStringLiteral("0"));
     counterEsatti() = 0;
     counterErrati() = 0;
+
+    focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
+                          [this](QWidget *, QWidget *now) { focusMoved(now); });
 }
+
+// The controls go after this part of the screen: their last focus changes
+// are no longer its business.
+ExerciseScreen::~ExerciseScreen() { disconnect(focusWatch_); }
 
 std::int16_t &ExerciseScreen::counterEsatti()
 {
@@ -186,6 +194,76 @@ void ExerciseScreen::onEsci()
     openScreen(design_.catalogue, this);
 }
 
+bool ExerciseScreen::takesFocus(const QWidget *w) const
+{
+    return w && w->window() == this && (w == area_ || area_->isAncestorOf(w)) && w->isEnabled()
+           && w->isVisible();
+}
+
+QWidget *ExerciseScreen::restingPlace() const
+{
+    return takesFocus(answerField_) ? answerField_.data() : area_;
+}
+
+void ExerciseScreen::parkFocus()
+{
+    parked_ = focusWidget();
+    QWidget *rest = restingPlace();
+    parkedText_ = rest->property("text").toString();
+    rest->setFocus(Qt::OtherFocusReason);
+}
+
+void ExerciseScreen::unparkFocus()
+{
+    QWidget *rest = restingPlace();
+    const QPointer<QWidget> back = parked_;
+    parked_.clear();
+    if (focusWidget() == rest && rest->property("text").toString() == parkedText_ && takesFocus(back))
+        back->setFocus(Qt::OtherFocusReason);
+}
+
+// Qt hands the focus of a control that is disabled or hidden to the next
+// one in the chain; here it goes to the resting place instead.
+bool ExerciseScreen::focusNextPrevChild(bool next)
+{
+    QWidget *focus = focusWidget();
+    if (focus && area_->isAncestorOf(focus) && (!focus->isEnabled() || !focus->isVisible())) {
+        restingPlace()->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return QMainWindow::focusNextPrevChild(next);
+}
+
+void ExerciseScreen::focusMoved(QWidget *now)
+{
+    if (now && now->window() == this && (now == area_ || area_->isAncestorOf(now)))
+        lastFocus_ = now;
+}
+
+// A command given from the menu bar with the keys leaves them on the bar,
+// where Space, the arrows and the digits reach nothing: a box opened on the
+// way hands them back to the bar when it closes, and the control that had
+// them may have been closed by the command. They go back to that control,
+// or rest where they change nothing.
+void ExerciseScreen::afterCommand()
+{
+    if (focusWidget() != menuBar())
+        return;
+    QWidget *back = takesFocus(lastFocus_) ? lastFocus_.data() : restingPlace();
+    back->setFocus(Qt::OtherFocusReason);
+}
+
+// Connected once the screen has connected its own items, so that it runs
+// after each of them.
+void ExerciseScreen::watchCommands(const QList<QAction *> &actions)
+{
+    for (QAction *a : actions) {
+        connect(a, &QAction::triggered, this, &ExerciseScreen::afterCommand);
+        if (a->menu())
+            watchCommands(a->menu()->actions());
+    }
+}
+
 void ExerciseScreen::fitToControls()
 {
     if (fitted_)
@@ -201,6 +279,7 @@ void ExerciseScreen::showEvent(QShowEvent *event)
 {
     if (!shown_) {
         shown_ = true;
+        watchCommands(menuBar()->actions());
         fitToControls();
         onFirstShown();
     }

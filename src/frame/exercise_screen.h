@@ -6,6 +6,7 @@
 // and reports each answer with rightAnswer() or wrongAnswer().
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QRect>
 #include <QSize>
 #include <cstdint>
@@ -40,6 +41,7 @@ class ExerciseScreen : public QMainWindow {
     Q_OBJECT
 public:
     explicit ExerciseScreen(const FrameDesign &design, QWidget *parent = nullptr);
+    ~ExerciseScreen() override;
 
     // Draws a new exercise and resets the screen for it.
     virtual void GeneraEsercizio() = 0;
@@ -91,9 +93,29 @@ protected:
     virtual void letGo() {}
     void onEsci();
 
+    // The keyboard. The answer field, where the screen has one, is where
+    // the keys wait while the control that had them is closed or busy.
+    void setAnswerField(QWidget *field) { answerField_ = field; }
+    // Where the focus goes when the control that held it is disabled or
+    // hidden: the answer field while it is open, else the client area
+    // itself, whose keys do nothing (Tab goes on from there). Never the next
+    // control in the chain, whose keys might change the counts or move on.
+    QWidget *restingPlace() const;
+    // During an animation the keys wait in the resting place; when it ends
+    // they go back where they were, unless the child has taken them
+    // elsewhere or typed in the field meanwhile, or that control no longer
+    // takes them.
+    void parkFocus();
+    void unparkFocus();
+
     void showEvent(QShowEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    void focusMoved(QWidget *now);
+    void afterCommand();
+    void watchCommands(const QList<QAction *> &actions);
+    bool takesFocus(const QWidget *w) const;
     std::int16_t &counterEsatti();
     std::int16_t &counterErrati();
 
@@ -101,6 +123,11 @@ private:
     QWidget *area_ = nullptr;
     bool shown_ = false;
     bool fitted_ = false;
+    QPointer<QWidget> answerField_;
+    QPointer<QWidget> lastFocus_;   // the last control of the client area with the focus
+    QPointer<QWidget> parked_;      // where the focus was before an animation
+    QString parkedText_;            // the answer field's text then
+    QMetaObject::Connection focusWatch_;
     std::int16_t ownEsatti_ = 0;
     std::int16_t ownErrati_ = 0;
 };

@@ -207,7 +207,15 @@ class QtStepTimer final : public StepTimer {
 public:
     void after(int ms, QObject *context, std::function<void()> step) override
     {
-        QTimer::singleShot(ms, context, std::move(step));
+        // A coarse timer may be off by a twentieth of its time; the steps
+        // keep to theirs.
+        QTimer::singleShot(ms, Qt::PreciseTimer, context, std::move(step));
+    }
+    std::int64_t now() const override
+    {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include <QSize>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -65,6 +66,9 @@ class StepTimer {
 public:
     virtual ~StepTimer() = default;
     virtual void after(int ms, QObject *context, std::function<void()> step) = 0;
+    // The clock the steps are timed by: milliseconds that only go forward,
+    // from a start of no meaning.
+    virtual std::int64_t now() const = 0;
 };
 
 // How the program ends when the child confirms the exit question.

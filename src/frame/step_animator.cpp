@@ -4,6 +4,8 @@
 
 #include <QPointer>
 
+#include <algorithm>
+
 StepAnimator::StepAnimator(QObject *parent) : QObject(parent) {}
 
 void StepAnimator::start(int steps, int ms, std::function<void(int)> step,
@@ -13,6 +15,7 @@ void StepAnimator::start(int steps, int ms, std::function<void(int)> step,
     running_ = true;
     steps_ = steps;
     ms_ = ms;
+    start_ = services().timer->now();
     step_ = std::move(step);
     finished_ = std::move(finished);
     run(generation_, 0);
@@ -43,8 +46,12 @@ void StepAnimator::run(unsigned generation, int index)
     // The step may have stopped the animation, or started another.
     if (generation != generation_)
         return;
+    // Step index + 1 is due (index + 1) x ms after the start; a late step
+    // leaves less time to the next, never more than one step's time.
+    const std::int64_t due = start_ + std::int64_t(index + 1) * ms_;
+    const int wait = int(std::clamp<std::int64_t>(due - services().timer->now(), 0, ms_));
     QPointer<StepAnimator> self(this);
-    services().timer->after(ms_, this, [self, generation, index] {
+    services().timer->after(wait, this, [self, generation, index] {
         if (self)
             self->run(generation, index + 1);
     });

@@ -202,7 +202,8 @@ private slots:
         AbacusScreen *s = open(QStringLiteral("Form99d"));
         QVERIFY(s);
         lay(s, 0, 3, 9);
-        click(s->BottoneCambio);
+        s->BottoneCambio->setFocus();
+        QTest::keyClick(s->BottoneCambio, Qt::Key_Space);
         QCOMPARE(s->abacus()->accessibleDescription(), QStringLiteral("2 decine, 9 unità"));
         QVERIFY(!painted(s, 2600, 5700, red));   // ten bead 2 at (2300, 5400): first blink
         //                     after step: 2  3  4  5  6  7  8  9 10 11 12 13 14 15 16 17 18
@@ -220,18 +221,28 @@ private slots:
                                        (QAbstractButton *)s->Bot_ricomincia})
                 QVERIFY(!b->isEnabled());
             QVERIFY(s->Text1->isEnabled());
+            QCOMPARE(s->focusWidget(), s->Text1);   // the keys wait where they change no bead
         }
         QVERIFY(step());   // the last wait ends it
         QVERIFY(fakes.timer->pending.empty());
         QCOMPARE(s->abacus()->accessibleDescription(), QStringLiteral("2 decine, 19 unità"));
         QVERIFY(!s->BottoneCambio->isEnabled());
         QVERIFY(s->plusButton(Wire::Units)->isEnabled() && s->Bot_ricomincia->isEnabled());
+        QCOMPARE(s->focusWidget(), s->Text1);   // "Cambio" is closed now
         // "Ricomincia": the beads go, "Cambio" comes back, the text stays.
         s->Text1->setText(QStringLiteral("12"));
         click(s->Bot_ricomincia);
         QCOMPARE(s->abacus()->accessibleDescription(), QStringLiteral("0 decine, 0 unità"));
         QVERIFY(s->BottoneCambio->isEnabled());
         QCOMPARE(s->Text1->text(), QStringLiteral("12"));
+        // "Cambio" pressed where the keys are not (as a screen reader does):
+        // they wait in the field and go back to "+ u" at the end.
+        lay(s, 0, 1, 0);
+        s->plusButton(Wire::Units)->setFocus();
+        s->BottoneCambio->click();
+        QCOMPARE(s->focusWidget(), s->Text1);
+        fakes.timer->runAll();
+        QCOMPARE(s->focusWidget(), s->plusButton(Wire::Units));
     }
 
     void refusedExchange_data()

@@ -8,8 +8,10 @@
 #include "shell/shell.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -290,6 +292,15 @@ private slots:
         QTest::keyClick(s->Bottone[0], Qt::Key_Space);
         QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 2"));
         QCOMPARE(s->n1->text(), QStringLiteral(" 0"));
+        // "Azzera conteggio" given with the keys closes "avanti", which had
+        // them: they come back to the screen, not to the menu bar.
+        QApplication::setActiveWindow(s);
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        QCOMPARE(QApplication::focusWidget(), s->BottoneAvanti);
+        QTest::keyClick(s->BottoneAvanti, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyClick(s->menuBar(), Qt::Key_Return);
+        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), s->centralWidget());
     }
 
     void helpShowsTheSquaresAndCosts()

@@ -267,6 +267,17 @@ private slots:
         QCOMPARE(shown(s->Decina1) + shown(s->Unita1), 0);
         QCOMPARE(s->Risultato->text(), QStringLiteral("4"));
         QCOMPARE(s->workArea->accessibleDescription(), QStringLiteral("0 decine, 0 unità"));
+        // Taken away with the keys, a ten or unit hands them on to the next
+        // one shown, else to the one before, else to the answer field.
+        for (int i = 0; i < 3; ++i)
+            click(s->BotDecine1);
+        click(s->BotUnita1);
+        s->Decina1[1]->setFocus();
+        for (QWidget *next : QList<QWidget *>{s->Decina1[2], s->Unita1[0], s->Decina1[0], s->Risultato}) {
+            QTest::keyClick(s->focusWidget(), Qt::Key_Space);
+            QCOMPARE(s->focusWidget(), next);
+        }
+        QCOMPARE(s->workArea->accessibleDescription(), QStringLiteral("0 decine, 0 unità"));
 
         // "Decine" shows the ten of the count, or the lowest hidden one where
         // that shows already; "Cambio" takes the ten of the count less one.
@@ -297,19 +308,24 @@ private slots:
         click(s->BotDecine1);
         click(s->BotDecine1);
         click(s->BotUnita1);
-        click(s->Cambio);
-        // The first blink at once; the work area takes no orders meanwhile.
+        s->Cambio->setFocus();
+        QTest::keyClick(s->Cambio, Qt::Key_Space);
+        // The first blink at once; the work area takes no orders meanwhile,
+        // nor the keys, which wait in the answer field.
         QVERIFY(s->Decina1[1]->isHidden());
         QVERIFY(s->exchangeRunning());
-        for (QWidget *b : {static_cast<QWidget *>(s->BotDecine1), static_cast<QWidget *>(s->BotUnita1),
-                           static_cast<QWidget *>(s->Cambio), static_cast<QWidget *>(s->BottoneRicomincia)})
+        for (QWidget *b : QList<QWidget *>{s->BotDecine1, s->BotUnita1, s->Cambio, s->BottoneRicomincia, s->Decina1[0]})
             QVERIFY(!b->isEnabled());
+        QCOMPARE(s->focusWidget(), s->Risultato);
         QCOMPARE(fakes.timer->pending.size(), std::size_t(1));
         step(1);
         QVERIFY(!s->Decina1[1]->isHidden());
         click(s->Decina1[1]);
         click(s->Decina1[0]);
         click(s->Unita1[0]);
+        for (Qt::Key k : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space})
+            QTest::keyClick(s->focusWidget(), k);
+        QCOMPARE(s->focusWidget(), s->Risultato);
         QCOMPARE(s->model().contaDecine(), 2);
         QCOMPARE(s->model().contaUnita(), 1);
         step(7);   // nine blinks of the ten
@@ -330,6 +346,7 @@ private slots:
         QCOMPARE(shown(s->Unita2), 10);
         QVERIFY(!s->Cambio->isEnabled());
         QVERIFY(s->BotDecine1->isEnabled() && s->BottoneRicomincia->isEnabled());
+        QCOMPARE(s->focusWidget(), s->Risultato);   // "Cambio" is closed now
 
         // "Unità" adds nothing above 8 units; a changed unit goes on a click.
         click(s->BotUnita1);
@@ -418,23 +435,27 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(onlyScreen()->objectName(), QStringLiteral("FormMenuGrafici"));
         QVERIFY(!gone);
-        // The steps still waiting are bound to the closed screen: none runs,
-        // none queues another.
-        const auto noneRuns = [this] {
-            const auto waiting = fakes.timer->pending;
-            return !waiting.empty() && std::none_of(waiting.begin(), waiting.end(),
-                                                    [](const auto &p) { return bool(p.context); })
-                   && fakes.timer->runAll() == int(waiting.size());
-        };
-        QVERIFY(noneRuns());
+        // The step still waiting belonged to the closed screen: it goes
+        // without a successor and without touching anything.
+        QCOMPARE(fakes.timer->pending.size(), std::size_t(1));
+        QVERIFY(!fakes.timer->pending.front().context);
+        const int errati = shared().NumeroErrati;
+        QCOMPARE(fakes.timer->runAll(), 1);
+        QVERIFY(fakes.timer->pending.empty());
+        QCOMPARE(onlyScreen()->objectName(), QStringLiteral("FormMenuGrafici"));
+        QCOMPARE(shared().NumeroErrati, errati);
 
         closeAllScreens();
         s = openTensUnits(QStringLiteral("Command7"));
         QVERIFY(s);
         click(s->BotDecine1);
         click(s->Cambio);
+        QCOMPARE(fakes.timer->pending.size(), std::size_t(1));
+        QVERIFY(fakes.timer->pending.front().context);
         delete s;
-        QVERIFY(noneRuns());
+        QVERIFY(!fakes.timer->pending.front().context);
+        QCOMPARE(fakes.timer->runAll(), 1);
+        QVERIFY(fakes.timer->pending.empty());
     }
 
     void noExchangeScreenInsists()

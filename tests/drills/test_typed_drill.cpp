@@ -7,6 +7,7 @@
 #include "frame/state.h"
 #include "shell/shell.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -46,6 +47,15 @@ void enter(QWidget *field)
 {
     QTest::keyPress(field, Qt::Key_Return);
     QTest::keyRelease(field, Qt::Key_Return);
+}
+
+// Keys pressed and released where the keyboard is.
+void keys(std::initializer_list<Qt::Key> list)
+{
+    for (Qt::Key k : list) {
+        QTest::keyPress(QApplication::focusWidget(), k);
+        QTest::keyRelease(QApplication::focusWidget(), k);
+    }
 }
 
 } // namespace
@@ -314,23 +324,67 @@ private slots:
         QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 2"));
     }
 
-    // A child who answered right presses Enter on the focused "avanti": the
-    // next exercise comes, and the release of that Enter in the reopened
-    // field is not taken as an answer.
-    void enterOnAvanti()
+    // With the keys only. A command of the menu bar (Alt, the arrows, Enter)
+    // gives the keys back to the control that had them. After the right
+    // answer they stay off "avanti" and off any button, so that Enter pressed
+    // again leaves the smile and the completed subtraction in view; Tab
+    // reaches "avanti", Enter on it brings the next exercise, and the release
+    // of that Enter in the reopened field is not taken as an answer.
+    void keysOnly_data()
     {
-        TypedDrillScreen *s = open("Form20", {0.1, 0, 0.5825});
-        type(s->Text1, "57");
-        enter(s->Text1);
-        s->BottoneAvanti->setFocus();
-        f.random->push({0.0, 0.5, 0.0});
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QList<Qt::Key>>("menu");   // after Alt
+        QTest::addColumn<int>("boxes");
+        QTest::addColumn<bool>("solved");            // the menu after the answer
+        const Qt::Key right = Qt::Key_Right, down = Qt::Key_Down, enter = Qt::Key_Return;
+        QTest::newRow("field first in the tab order") << "Form20" << QList<Qt::Key>{} << 0 << false;
+        QTest::newRow("avanti first, Azzera") << "Form29" << QList<Qt::Key>{enter} << 0 << false;
+        QTest::newRow("Informazioni") << "Form20" << QList<Qt::Key>{right, enter} << 1 << false;
+        QTest::newRow("Esci, No, solved") << "Form20" << QList<Qt::Key>{right, right, enter} << 1 << true;
+        QTest::newRow("own menu") << "FormTolvena20" << QList<Qt::Key>{right, down, down, enter} << 0 << false;
+        QTest::newRow("own menu, Informazioni") << "FormTolvena10" << QList<Qt::Key>{right, right, enter} << 1 << true;
+    }
+    void keysOnly()
+    {
+        QFETCH(QString, screen);
+        QFETCH(QList<Qt::Key>, menu);
+        QFETCH(int, boxes);
+        QFETCH(bool, solved);
+        shared().NumeroMassimo = 10;
+        TypedDrillScreen *s = open(screen, {});
+        QApplication::setActiveWindow(s);
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        QCOMPARE(QApplication::focusWidget(), s->Text1);
+        const auto byMenu = [&] {
+            QWidget *before = QApplication::focusWidget();
+            QTest::keyClick(before, Qt::Key_Alt, Qt::AltModifier);
+            for (Qt::Key k : menu)
+                QTest::keyClick(QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                                  : QApplication::focusWidget(), k);
+            QCOMPARE(f.messages->shown.size(), boxes);
+            QCOMPARE(QApplication::focusWidget(), before);
+        };
+        if (!solved && !menu.isEmpty())
+            byMenu();
+        QTest::keyClicks(QApplication::focusWidget(), QString::number(s->model().exercise().answer));
+        keys({Qt::Key_Return});
+        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        const QString completed = s->EtichettaNumero->text();
+        QWidget *rest = QApplication::focusWidget();
+        QVERIFY(rest && rest->window() == s);
+        QVERIFY2(!qobject_cast<QAbstractButton *>(rest), qPrintable(rest->objectName()));
+        if (solved)
+            byMenu();
+        keys({Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter, Qt::Key_5});
+        QCOMPARE(s->EtichettaNumero->text(), completed);
+        keys({Qt::Key_Tab});
+        QCOMPARE(QApplication::focusWidget(), s->BottoneAvanti);
         QTest::keyPress(s->BottoneAvanti, Qt::Key_Return);
-        QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 20 - 10 = "));
-        QVERIFY(s->Text1->isEnabled());
+        QVERIFY(s->EtichettaNumero->text() != completed);
+        QCOMPARE(QApplication::focusWidget(), s->Text1);
         type(s->Text1, "1");
         QTest::keyRelease(s->Text1, Qt::Key_Return);
         QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
     }
 
     // Counts of one screen never show on the next, and the faces say aloud

@@ -8,6 +8,7 @@
 #include "monkey.h"
 
 #include "aids/make_ten_screen.h"
+#include "aids/tens_units_screen.h"
 #include "column/column_screen.h"
 #include "drills/typed_drill_screen.h"
 #include "frame/exercise_screen.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
@@ -88,6 +90,9 @@ private slots:
         QTest::newRow("empty widget") << 5 << QStringLiteral("QLabel EtichettaNumero is shown with an empty size");
         QTest::newRow("outside the area") << 6 << QStringLiteral("QLineEdit Text1 at");
         QTest::newRow("answer too long") << 7 << QStringLiteral("cannot be typed in a field of 1");
+        QTest::newRow("keys nowhere") << 8 << QStringLiteral("the keys are nowhere on the active screen");
+        QTest::newRow("keys on the bar") << 9 << QStringLiteral("the keys are on the menu bar, which goes nowhere");
+        QTest::newRow("keys hidden") << 10 << QStringLiteral("the keys are on QLineEdit Text1, which is hidden");
     }
     void problemsFound()
     {
@@ -105,9 +110,26 @@ private slots:
         case 5: s->EtichettaNumero->resize(0, 40); break;
         case 6: s->Text1->move(s->centralWidget()->width() - 5, 10); break;
         case 7: s->Text1->setMaxLength(1); break;
+        case 8: s->Text1->clearFocus(); break;
+        case 9: s->menuBar()->setFocus(); break;
+        case 10: QApplication::setActiveWindow(nullptr); s->Text1->hide(); break;
         default: break;
         }
         const QString wrong = unexpected(s, expected);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+    }
+
+    // In the middle of an exchange the keys must not be on a ten or a unit.
+    void keysDuringAnExchange()
+    {
+        auto *s = qobject_cast<TensUnitsScreen *>(openScreen(QStringLiteral("FormGrafMeno2")));
+        QVERIFY(s);
+        for (QAbstractButton *b : {s->BotDecine1, s->BotDecine1, s->Cambio})
+            b->click();
+        QVERIFY(unexpected(s, QString()).isEmpty());
+        s->workArea->setEnabled(true);
+        s->Decina1[0]->setFocus();
+        const QString wrong = unexpected(s, QStringLiteral("the keys are on QAbstractButton Decina1 during an exchange"));
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
     }
 
