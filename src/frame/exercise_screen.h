@@ -42,6 +42,9 @@ public:
     std::int16_t esatti() const;
     std::int16_t errati() const;
     const FrameDesign &design() const { return design_; }
+    // The exercise as the screen shows it, for reading aloud: by default the
+    // shown labels called "EtichettaNumero", left to right.
+    virtual QString exerciseText() const;
 
     QLabel *ComandoIconaSi = nullptr;
     QLabel *ComandoIconaNo = nullptr;
@@ -87,6 +90,7 @@ protected:
 
 private:
     void fitToControls();
+    void readExercise();
     std::int16_t &counterEsatti();
     std::int16_t &counterErrati();
 

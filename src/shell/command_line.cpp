@@ -27,6 +27,8 @@ const QList<OptionRow> &programOptions()
          QStringLiteral("Mostra la versione ed esce.")},
         {{QStringLiteral("zoom")}, QStringLiteral("N"),
          QStringLiteral("Ingrandisce le finestre del N per cento: 100, 125, 150, 175, 200, 250 o 300.")},
+        {{QStringLiteral("voce")}, {},
+         QStringLiteral("Parte con «Leggi ad alta voce» attivato.")},
     };
     return rows;
 }
@@ -75,6 +77,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     line.version = parser.isSet(QStringLiteral("version"));
     if (parser.isSet(QStringLiteral("zoom")))
         line.zoom = parser.value(QStringLiteral("zoom"));
+    line.voice = parser.isSet(QStringLiteral("voce"));
     if (!parser.positionalArguments().isEmpty())
         line.error = QStringLiteral("Argomento inatteso: %1").arg(parser.positionalArguments().first());
     return line;

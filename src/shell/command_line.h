@@ -15,6 +15,7 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     std::optional<QString> zoom;   // --zoom N, as written
+    bool voice = false;            // --voce: start reading aloud
     QString error;   // not empty: the line cannot be used; say it and stop
 };
 

@@ -56,6 +56,12 @@ private slots:
         QVERIFY(!parseCommandLine({"tolvena"}).zoom);
     }
 
+    void voiceIsASwitch()
+    {
+        QVERIFY(parseCommandLine({"tolvena", "--voce"}).voice);
+        QVERIFY(!parseCommandLine({"tolvena"}).voice);
+    }
+
     void helpIsItalianAndListsTheOptions()
     {
         QCOMPARE(helpText(),
@@ -66,7 +72,8 @@ private slots:
                                    "  -h, --help     Mostra questo aiuto ed esce.\n"
                                    "  -v, --version  Mostra la versione ed esce.\n"
                                    "  --zoom N       Ingrandisce le finestre del N per cento: 100, "
-                                   "125, 150, 175, 200, 250 o 300.\n"));
+                                   "125, 150, 175, 200, 250 o 300.\n"
+                                   "  --voce         Parte con «Leggi ad alta voce» attivato.\n"));
     }
 
     void versionNamesTheProgram()
