@@ -132,6 +132,8 @@ QString spokenLine(const QString &shown)
 
 int soundLengthMs(const QString &path)
 {
+    if (path.isEmpty())
+        return 0;
     static std::map<QString, int> known;
     const auto it = known.find(path);
     if (it != known.end())
