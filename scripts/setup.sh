@@ -7,6 +7,10 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-svg-dev libgl-dev qt6-qpa-plugins
     qt6-wayland qt6-translations-l10n
+    # Debian's qt6-speech-dev asks CMake for QmlIntegration, which only
+    # qt6-declarative-dev carries.
+    qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin
+    speech-dispatcher speech-dispatcher-espeak-ng
     libxcb-randr0-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-liberation fonts-comic-neue

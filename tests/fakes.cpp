@@ -78,6 +78,28 @@ int FakeTimer::runAll(int limit)
     return ran;
 }
 
+void FakeSpeech::start(std::function<void()> changed)
+{
+    ++starts;
+    if (status_ != Status::NotStarted)
+        return;
+    status_ = reason.isEmpty() ? Status::Ready : Status::Unavailable;
+    changed();
+}
+
+void FakeSpeech::say(const QString &text)
+{
+    if (status_ == Status::Ready)
+        said << text;
+}
+
+void FakeSpeech::stop()
+{
+    // Like the engine's, a stop after silence changes nothing.
+    if (status_ == Status::Ready && !said.isEmpty() && said.last() != QStringLiteral("[stop]"))
+        said << QStringLiteral("[stop]");
+}
+
 Fakes installFakes()
 {
     installFonts();
@@ -90,8 +112,9 @@ Fakes installFakes()
     auto instance = std::make_unique<FakeInstance>();
     auto timer = std::make_unique<FakeTimer>();
     auto application = std::make_unique<FakeApplication>();
+    auto speech = std::make_unique<FakeSpeech>();
     f = {random.get(), messages.get(), sound.get(), display.get(), instance.get(), timer.get(),
-         application.get()};
+         application.get(), speech.get()};
     s.random = std::move(random);
     s.messages = std::move(messages);
     s.sound = std::move(sound);
@@ -99,6 +122,7 @@ Fakes installFakes()
     s.instance = std::move(instance);
     s.timer = std::move(timer);
     s.application = std::move(application);
+    s.speech = std::move(speech);
     installServices(std::move(s));
     shared() = SharedState{};
     return f;

@@ -99,6 +99,24 @@ public:
     void quit() override { ++quits; }
 };
 
+// Records what would be spoken; a stop that silences something is recorded
+// as "[stop]". Like the real engine it starts only when asked, and says
+// nothing when unavailable.
+class FakeSpeech final : public Speech {
+public:
+    QStringList said;
+    QString reason;     // set before the start: the engine will be unavailable
+    int starts = 0;
+    Status status() const override { return status_; }
+    QString unavailableReason() const override { return status_ == Status::Unavailable ? reason : QString(); }
+    void start(std::function<void()> changed) override;
+    void say(const QString &text) override;
+    void stop() override;
+
+private:
+    Status status_ = Status::NotStarted;
+};
+
 // Installs a fresh set of fakes and resets the shared values.
 struct Fakes {
     FakeRandom *random;
@@ -108,6 +126,7 @@ struct Fakes {
     FakeInstance *instance;
     FakeTimer *timer;
     FakeApplication *application;
+    FakeSpeech *speech;
 };
 Fakes installFakes();
 

@@ -80,3 +80,11 @@ void AnswerLineScreen::checkAnswer()
 }
 
 void AnswerLineScreen::onFirstShown() { Text1->setFocus(); }
+
+QString AnswerLineScreen::exerciseText() const
+{
+    const QString answer = Text1->text().trimmed();
+    return EtichettaNumero0->text() + QLatin1Char(' ')
+           + (answer.isEmpty() ? QStringLiteral("...") : answer) + QLatin1Char(' ')
+           + EtichettaNumero1->text();
+}

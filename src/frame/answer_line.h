@@ -31,6 +31,9 @@ public:
     QLabel *EtichettaNumero1 = nullptr;
     QLineEdit *Text1 = nullptr;
 
+    // The line with the answer typed, or a pause where it is still missing.
+    QString exerciseText() const override;
+
 protected:
     // A model's outcome (Right, Wrong, Ignored) as the frame's.
     template <class Outcome>

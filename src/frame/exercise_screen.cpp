@@ -8,9 +8,11 @@
 #include "frame/services.h"
 #include "frame/state.h"
 #include "frame/twips.h"
+#include "frame/voice.h"
 #include "frame/widgets.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -60,7 +62,10 @@ ExerciseScreen::ExerciseScreen(const FrameDesign &design, QWidget *parent)
     BottoneAvanti->setCursor(pointer(QStringLiteral("avanti_cursor")));
     BottoneAvanti->setEnabled(d.avantiEnabled);
     BottoneAvanti->setVisible(d.avantiVisible);
-    connect(BottoneAvanti, &QToolButton::clicked, this, [this] { onAvanti(); });
+    connect(BottoneAvanti, &QToolButton::clicked, this, [this] {
+        onAvanti();
+        readExercise();
+    });
 
     // The menu bar keeps the desktop's face, zoomed with the rest.
     QFont menuFont = menuBar()->font();
@@ -147,8 +152,12 @@ void ExerciseScreen::rightAnswer()
     ComandoIconaNo->setAccessibleName(QStringLiteral("faccina triste"));
     ComandoIconaNo->hide();
     countOne(counterEsatti());
-    SuonoEsatto();
+    const QString cheer = SuonoEsatto();
     EtichettaEsatti->setText(B(counterEsatti()));
+    // After the cheer, and after the screen has written the completed line.
+    readAloudAfter(soundLengthMs(cheer), this, [this] {
+        return QStringLiteral("Esatto! ") + spokenLine(exerciseText());
+    });
 }
 
 void ExerciseScreen::wrongAnswer(bool beepInstead)
@@ -156,11 +165,15 @@ void ExerciseScreen::wrongAnswer(bool beepInstead)
     ComandoIconaSi->hide();
     ComandoIconaNo->show();
     countOne(counterErrati());
-    if (beepInstead)
+    QString buzzer;
+    if (beepInstead) {
         services().sound->beep();
-    else
-        SuonoSbagliato();
+        buzzer = QDir(soundFolder()).filePath(QStringLiteral("beep.wav"));
+    } else {
+        buzzer = SuonoSbagliato();
+    }
     EtichettaErrati->setText(B(counterErrati()));
+    readAloudAfter(soundLengthMs(buzzer), this, [] { return QStringLiteral("Sbagliato, riprova"); });
 }
 
 void ExerciseScreen::takeBackRightAnswer()
@@ -171,6 +184,23 @@ void ExerciseScreen::takeBackRightAnswer()
     --count;
     EtichettaEsatti->setText(B(count));
 }
+
+QString ExerciseScreen::exerciseText() const
+{
+    QList<QLabel *> labels;
+    for (QLabel *l : area_->findChildren<QLabel *>(QStringLiteral("EtichettaNumero")))
+        if (l->isVisibleTo(area_))
+            labels << l;
+    std::sort(labels.begin(), labels.end(),
+              [](const QLabel *a, const QLabel *b) { return a->x() < b->x(); });
+    QStringList parts;
+    for (const QLabel *l : labels)
+        parts << l->text();
+    return parts.join(QLatin1Char(' '));
+}
+
+// A new exercise silences what is still said about the last one.
+void ExerciseScreen::readExercise() { readAloudAnew(spokenLine(exerciseText())); }
 
 void ExerciseScreen::newBackground() { setBackground(area_, ColoreCasuale()); }
 
@@ -282,6 +312,7 @@ void ExerciseScreen::showEvent(QShowEvent *event)
         watchCommands(menuBar()->actions());
         fitToControls();
         onFirstShown();
+        readExercise();
     }
     QMainWindow::showEvent(event);
 }

@@ -52,6 +52,9 @@ public:
     // Sizes the window to its controls, once: before it first shows, when
     // every control is in place.
     void fitToControls();
+    // The exercise as the screen shows it, for reading aloud: by default the
+    // shown labels called "EtichettaNumero", left to right.
+    virtual QString exerciseText() const;
 
     QLabel *ComandoIconaSi = nullptr;
     QLabel *ComandoIconaNo = nullptr;
@@ -116,6 +119,7 @@ private:
     void afterCommand();
     void watchCommands(const QList<QAction *> &actions);
     bool takesFocus(const QWidget *w) const;
+    void readExercise();
     std::int16_t &counterEsatti();
     std::int16_t &counterErrati();
 

@@ -49,19 +49,24 @@ QStringList soundProblems(const QString &folder)
     return problems;
 }
 
-void SuonoEsatto()
+QString SuonoEsatto()
 {
     if (!soundsOn())
-        return;   // no random draw is made when the sounds are off
+        return {};   // no random draw is made when the sounds are off
     const int k = Int(4 * Rnd()) + 1;
     Q_ASSERT(k >= 1 && k <= 4);
-    services().sound->play(QDir(soundFolder()).filePath(QStringLiteral("si%1.wav").arg(k)));
+    const QString path = QDir(soundFolder()).filePath(QStringLiteral("si%1.wav").arg(k));
+    services().sound->play(path);
+    return path;
 }
 
-void SuonoSbagliato()
+QString SuonoSbagliato()
 {
-    if (soundsOn())
-        services().sound->play(QDir(soundFolder()).filePath(QStringLiteral("no.wav")));
+    if (!soundsOn())
+        return {};
+    const QString path = QDir(soundFolder()).filePath(QStringLiteral("no.wav"));
+    services().sound->play(path);
+    return path;
 }
 
 void MostraInformazioni(QWidget *parent)

@@ -18,6 +18,7 @@ QString findSoundFolder(const QString &programDir);
 // (missing folder, missing file, a file that is no wave sound); empty when
 // all five are there.
 QStringList soundProblems(const QString &folder);
-void SuonoEsatto();      // a random cheer, if the sounds are on
-void SuonoSbagliato();   // the buzzer, if the sounds are on
+// Each returns the file it played, empty when the sounds are off.
+QString SuonoEsatto();      // a random cheer, if the sounds are on
+QString SuonoSbagliato();   // the buzzer, if the sounds are on
 void MostraInformazioni(QWidget *parent);

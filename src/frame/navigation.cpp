@@ -1,6 +1,7 @@
 #include "frame/navigation.h"
 
 #include "frame/exercise_screen.h"
+#include "frame/voice.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -56,6 +57,8 @@ QWidget *openScreen(const QString &name, QWidget *from)
     const auto it = registry().find(name);
     if (it == registry().end())
         return nullptr;
+    // Leaving a screen silences what was said about it.
+    stopReading();
     QWidget *next = it->second();
     if (!next)
         return nullptr;

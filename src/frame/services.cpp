@@ -259,6 +259,7 @@ Services qtServices()
     s.instance = lockFileInstance(defaultLockPath());
     s.timer = std::make_unique<QtStepTimer>();
     s.application = std::make_unique<QtApplication>();
+    s.speech = qtSpeech();
     return s;
 }
 
@@ -274,6 +275,7 @@ void installServices(Services s)
     if (s.instance) c.instance = std::move(s.instance);
     if (s.timer) c.timer = std::move(s.timer);
     if (s.application) c.application = std::move(s.application);
+    if (s.speech) c.speech = std::move(s.speech);
 }
 
 double Rnd() { return services().random->next(); }

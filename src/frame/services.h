@@ -78,6 +78,25 @@ public:
     virtual void quit() = 0;
 };
 
+// Speech in Italian. The engine starts in the background the first time it is
+// asked to; until then nothing is loaded. No call ever waits for the engine:
+// `say` queues a sentence after those not yet spoken, `stop` silences the one
+// being spoken and drops the rest.
+class Speech {
+public:
+    enum class Status { NotStarted, Starting, Ready, Unavailable };
+    virtual ~Speech() = default;
+    virtual Status status() const = 0;
+    bool available() const { return status() != Status::Unavailable; }
+    // Why the program cannot speak, one Italian phrase; empty while it may.
+    virtual QString unavailableReason() const = 0;
+    // Starts the engine if it is not started; `changed` runs on the window
+    // thread whenever the status changes from then on.
+    virtual void start(std::function<void()> changed) = 0;
+    virtual void say(const QString &text) = 0;
+    virtual void stop() = 0;
+};
+
 struct Services {
     std::unique_ptr<RandomSource> random;
     std::unique_ptr<MessageBoxes> messages;
@@ -86,6 +105,7 @@ struct Services {
     std::unique_ptr<SingleInstance> instance;
     std::unique_ptr<StepTimer> timer;
     std::unique_ptr<Application> application;
+    std::unique_ptr<Speech> speech;
 };
 
 // The services in force. Before anything installs its own, the Qt ones.
@@ -94,6 +114,10 @@ void installServices(Services s);
 Services qtServices();
 std::unique_ptr<SingleInstance> lockFileInstance(const QString &path);
 QString defaultLockPath();
+// Speech over Qt's text-to-speech `engine`, in Italian. `onSpeaking`, if set,
+// is told on the window thread when a sentence begins (true) and ends (false).
+std::unique_ptr<Speech> qtSpeech(const QString &engine = QStringLiteral("speechd"),
+                                 std::function<void(bool)> onSpeaking = {});
 
 // Shorthands used all over the screens.
 double Rnd();                  // a fresh draw of the program-wide random source

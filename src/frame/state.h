@@ -9,6 +9,7 @@ struct SharedState {
     std::int16_t SuoniAttivi = -1;   // sounds switch: -1 on, 0 off
     std::int16_t NumeroMassimo = 0;  // largest number, set by some catalogue buttons
     std::int16_t NumeroCasuale = 0;  // the number of the exercise on show
+    std::int16_t LeggiAdAltaVoce = 0; // read-aloud switch: -1 on, 0 off
 };
 
 SharedState &shared();

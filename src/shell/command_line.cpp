@@ -29,6 +29,8 @@ const QList<OptionRow> &programOptions()
          QStringLiteral("Mostra la versione ed esce.")},
         {{QStringLiteral("zoom")}, QStringLiteral("N"),
          QStringLiteral("Ingrandisce le finestre del N per cento: 100, 125, 150, 175, 200, 250 o 300.")},
+        {{QStringLiteral("voce")}, {},
+         QStringLiteral("Parte con «Leggi ad alta voce» attivato.")},
     };
     return rows;
 }
@@ -78,6 +80,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     line.platform = parser.isSet(QStringLiteral("platform"));
     if (parser.isSet(QStringLiteral("zoom")))
         line.zoom = parser.value(QStringLiteral("zoom"));
+    line.voice = parser.isSet(QStringLiteral("voce"));
     if (!parser.positionalArguments().isEmpty())
         line.error = QStringLiteral("Argomento inatteso: %1").arg(parser.positionalArguments().first());
     return line;

@@ -16,6 +16,7 @@ struct CommandLine {
     bool version = false;
     std::optional<QString> zoom;   // --zoom N, as written
     bool platform = false;         // Qt's -platform was given
+    bool voice = false;            // --voce: start reading aloud
     QString error;   // not empty: the line cannot be used; say it and stop
 };
 

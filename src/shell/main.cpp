@@ -2,6 +2,7 @@
 #include "frame/look.h"
 #include "frame/services.h"
 #include "frame/twips.h"
+#include "frame/voice.h"
 #include "shell/command_line.h"
 #include "shell/shell.h"
 #include "shell/zoom.h"
@@ -97,8 +98,12 @@ int main(int argc, char **argv)
     registerAllScreens();
     if (!Main())
         return 0;
+    if (line.voice)
+        setReadingAloud(true);
     const int rc = app.exec();
-    // Sound effects go before the application object does.
+    // Sound effects and speech go before the application object does.
     services().sound.reset();
+    stopReading();
+    services().speech.reset();
     return rc;
 }

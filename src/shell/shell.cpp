@@ -7,6 +7,7 @@
 #include "frame/services.h"
 #include "frame/state.h"
 #include "frame/twips.h"
+#include "frame/voice.h"
 #include "frame/widgets.h"
 
 #include <QCheckBox>
@@ -111,9 +112,15 @@ FormMenu::FormMenu(QWidget *parent) : QWidget(parent)
     Command2->setCursor(arrow);
     BottoneEsci->setCursor(arrow);
     Check1->setCursor(pointer(QStringLiteral("clef")));
+    Check2 = new QCheckBox(QStringLiteral("Leggi ad alta voce"), this);
+    Check2->setObjectName(QStringLiteral("Check2"));
+    Check2->setFont(Check1->font());
+    Check2->setGeometry(twipsRect(2880, 4800, 3735, 375));
+    Check2->setCursor(Check1->cursor());
     setTabOrder(BottoneEsci, Command1);
     setTabOrder(Command1, Command2);
     setTabOrder(Command2, Check1);
+    setTabOrder(Check1, Check2);
     BottoneEsci->setFocus();
     fitClientArea(this, 14145, 10005);
 
@@ -123,6 +130,11 @@ FormMenu::FormMenu(QWidget *parent) : QWidget(parent)
             [this] { openScreen(QStringLiteral("FormMenuNumeri"), this); });
     connect(Check1, &QCheckBox::clicked, this,
             [](bool ticked) { shared().SuoniAttivi = ticked ? -1 : 0; });
+    connect(Check2, &QCheckBox::clicked, this, [this](bool ticked) {
+        setReadingAloud(ticked);
+        showReadAloud();
+    });
+    onReadAloudChanged(this, [this] { showReadAloud(); });
     connect(BottoneEsci, &QToolButton::clicked, this, [this] { ChiediUscita(this); });
 
     // Loading: a fresh start for the counters, the box shows the switch.
@@ -132,4 +144,16 @@ FormMenu::FormMenu(QWidget *parent) : QWidget(parent)
     const QColor colour = ColoreCasuale();
     setBackground(this, colour);
     setBackground(Check1, colour);
+    setBackground(Check2, colour);
+    showReadAloud();
+}
+
+// The box shows the switch; when the program cannot speak it says why.
+void FormMenu::showReadAloud()
+{
+    const QString reason = readAloudUnavailable();
+    Check2->setChecked(readingAloud());
+    Check2->setEnabled(reason.isEmpty());
+    Check2->setToolTip(reason);
+    Check2->setAccessibleDescription(reason);
 }

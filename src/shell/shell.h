@@ -37,4 +37,8 @@ public:
     QPushButton *Command2 = nullptr;
     QCheckBox *Check1 = nullptr;
     QToolButton *BottoneEsci = nullptr;
+    QCheckBox *Check2 = nullptr;   // "Leggi ad alta voce"
+
+private:
+    void showReadAloud();
 };

@@ -125,7 +125,7 @@ if command -v dpkg-shlibdeps >/dev/null && command -v cpack >/dev/null; then
         grep -q "$d" <<<"$depends" || fail "Depends lacks $d: $depends"
     done
     recommends="$(dpkg-deb -f "$deb" Recommends)"
-    for d in qt6-wayland qt6-translations-l10n; do
+    for d in qt6-wayland qt6-translations-l10n qt6-speech-speechd-plugin speech-dispatcher-espeak-ng; do
         grep -q "$d" <<<"$recommends" || fail "Recommends lacks $d: $recommends"
     done
     grep -q ' ./usr/share/man/man6/tolvena.6.gz$' <<<"$(dpkg-deb -c "$deb")" || fail "the package lacks the manual page"

@@ -97,6 +97,12 @@ private slots:
         QCOMPARE(parseCommandLine({"tolvena", "-platform", "xcb"}).platform, true);
     }
 
+    void voiceIsASwitch()
+    {
+        QVERIFY(parseCommandLine({"tolvena", "--voce"}).voice);
+        QVERIFY(!parseCommandLine({"tolvena"}).voice);
+    }
+
     void helpIsItalianAndListsTheOptions()
     {
         QCOMPARE(helpText(),
@@ -107,7 +113,8 @@ private slots:
                                    "  -h, --help     Mostra questo aiuto ed esce.\n"
                                    "  -v, --version  Mostra la versione ed esce.\n"
                                    "  --zoom N       Ingrandisce le finestre del N per cento: 100, "
-                                   "125, 150, 175, 200, 250 o 300.\n"));
+                                   "125, 150, 175, 200, 250 o 300.\n"
+                                   "  --voce         Parte con «Leggi ad alta voce» attivato.\n"));
     }
 
     void versionNamesTheProgram()

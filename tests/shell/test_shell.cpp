@@ -172,6 +172,49 @@ private slots:
         QCOMPARE(shared().SuoniAttivi, std::int16_t(-1));
     }
 
+    // "Leggi ad alta voce" stands under "Suoni attivati" in its look, is off
+    // at start, keeps its state from menu to menu, and is disabled with the
+    // reason when the program cannot speak.
+    void readAloudBox_data()
+    {
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<bool>("click");
+        QTest::addColumn<bool>("checked");
+        QTest::newRow("off at start") << "" << false << false;
+        QTest::newRow("ticked") << "" << true << true;
+        QTest::newRow("no Italian voice") << "manca una voce italiana" << true << false;
+    }
+    void readAloudBox()
+    {
+        QFETCH(QString, reason);
+        QFETCH(bool, click);
+        QFETCH(bool, checked);
+        f.speech->reason = reason;
+        QWidget *menu = openScreen("FormMenu");
+        auto *box = child<QCheckBox>(menu, "Check2");
+        auto *sounds = child<QCheckBox>(menu, "Check1");
+        QVERIFY(box);
+        QCOMPARE(box->text(), QStringLiteral("Leggi ad alta voce"));
+        QCOMPARE(box->font(), sounds->font());
+        QCOMPARE(box->x(), sounds->x());
+        QVERIFY(box->y() > sounds->geometry().bottom());
+        QVERIFY(box->geometry().bottom() < child<QWidget>(menu, "BottoneEsci")->y());
+        QCOMPARE(box->cursor().shape(), Qt::BitmapCursor);
+        QVERIFY(!box->isChecked());
+        if (click)
+            QTest::mouseClick(box, Qt::LeftButton);
+        QCOMPARE(f.speech->starts, click ? 1 : 0);
+        QCOMPARE(box->isEnabled(), reason.isEmpty());
+        menu = openScreen("FormMenu", menu);
+        settle();
+        box = child<QCheckBox>(menu, "Check2");
+        QCOMPARE(box->isChecked(), checked);
+        QCOMPARE(shared().LeggiAdAltaVoce, std::int16_t(checked ? -1 : 0));
+        QCOMPARE(box->isEnabled(), reason.isEmpty());
+        QCOMPARE(box->toolTip(), reason);
+        QCOMPARE(box->accessibleDescription(), reason);
+    }
+
     void exitQuestion()
     {
         QWidget *menu = openScreen("FormMenu");

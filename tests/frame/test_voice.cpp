@@ -1,0 +1,128 @@
+// Reading aloud: what the speech service is given, and when.
+#include "fakes.h"
+#include "frame/exercise_screen.h"
+#include "frame/navigation.h"
+#include "frame/state.h"
+#include "frame/voice.h"
+#include "shell/shell.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+
+class VoiceTest : public QObject {
+    Q_OBJECT
+    Fakes f{};
+
+private slots:
+    void initTestCase() { registerAllScreens(); }
+    void init() { f = installFakes(); }
+    void cleanup() { closeAllScreens(); }
+
+    void linesAreFiguresAndWords_data()
+    {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("exercise") << " 94 - 1 = " << "94 meno 1 uguale";
+        QTest::newRow("completed") << " 58 - 1 =  57" << "58 meno 1 uguale 57";
+        QTest::newRow("grouped figures") << " 9 999 - 1 000 = " << "9999 meno 1000 uguale";
+        QTest::newRow("missing addend") << " 37 + ... = 100" << "37 più ... uguale 100";
+    }
+    void linesAreFiguresAndWords()
+    {
+        QFETCH(QString, shown);
+        QFETCH(QString, spoken);
+        QCOMPARE(spokenLine(shown), spoken);
+    }
+
+    void soundLengths_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("ms");
+        QTest::newRow("shortest cheer") << "si1.wav" << 484;
+        QTest::newRow("longest cheer") << "si3.wav" << 661;
+        QTest::newRow("buzzer") << "no.wav" << 450;
+        QTest::newRow("no such file") << "nessuno.wav" << 0;
+    }
+    void soundLengths()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, ms);
+        QCOMPARE(soundLengthMs(QStringLiteral(TOLVENA_SOUNDS "/") + file), ms);
+    }
+
+    // Steps: digits are typed into the answer field, "enter" releases Enter
+    // there, "steps" runs the waiting timer steps, "avanti" clicks it,
+    // "esci" leaves the screen with Yes, "off" clears the switch.
+    void whatIsSaid_data()
+    {
+        QTest::addColumn<bool>("on");
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QList<double>>("draws");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("said");
+        const QList<double> twice{0.1, 0, 0.5825, 0.1, 0.5, 0.9999999};
+        QTest::newRow("typed: opening")
+            << true << "Form20" << twice << QStringList{} << QStringList{"58 meno 1 uguale"};
+        QTest::newRow("typed: right, after the screen wrote the line")
+            << true << "Form20" << twice << QStringList{"57", "enter", "steps"}
+            << QStringList{"58 meno 1 uguale", "Esatto! 58 meno 1 uguale 57"};
+        QTest::newRow("typed: wrong")
+            << true << "Form20" << twice << QStringList{"56", "enter", "steps"}
+            << QStringList{"58 meno 1 uguale", "Sbagliato, riprova"};
+        QTest::newRow("typed: a new exercise stops the old one")
+            << true << "Form20" << twice << QStringList{"57", "enter", "steps", "avanti"}
+            << QStringList{"58 meno 1 uguale", "Esatto! 58 meno 1 uguale 57", "[stop]",
+                           "97 meno 10 uguale"};
+        QTest::newRow("typed: a verdict still waiting is dropped by the next exercise")
+            << true << "Form20" << twice << QStringList{"57", "enter", "avanti", "steps"}
+            << QStringList{"58 meno 1 uguale", "[stop]", "97 meno 10 uguale"};
+        QTest::newRow("typed: leaving stops")
+            << true << "Form20" << twice << QStringList{"56", "enter", "steps", "esci"}
+            << QStringList{"58 meno 1 uguale", "Sbagliato, riprova", "[stop]"};
+        QTest::newRow("typed: box cleared on the way")
+            << true << "Form20" << twice << QStringList{"off", "57", "enter", "steps", "avanti"}
+            << QStringList{"58 meno 1 uguale", "[stop]"};
+        QTest::newRow("typed: box off")
+            << false << "Form20" << twice << QStringList{"56", "enter", "57", "enter", "steps", "avanti"}
+            << QStringList{};
+        QTest::newRow("answer line: opening and right")
+            << true << "FormC100" << QList<double>{0, 0.37} << QStringList{"63", "enter", "steps"}
+            << QStringList{"37 più ... uguale 100", "Esatto! 37 più 63 uguale 100"};
+    }
+    void whatIsSaid()
+    {
+        QFETCH(bool, on);
+        QFETCH(QString, screen);
+        QFETCH(QList<double>, draws);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, said);
+        shared().SuoniAttivi = 0;   // no cheer takes a draw
+        setReadingAloud(on);
+        f.random->script.insert(f.random->script.end(), draws.begin(), draws.end());
+        auto *s = qobject_cast<ExerciseScreen *>(openScreen(screen));
+        QVERIFY(s);
+        auto *field = s->findChild<QLineEdit *>(QStringLiteral("Text1"));
+        for (const QString &step : steps) {
+            if (step == QLatin1String("enter")) {
+                QTest::keyPress(field, Qt::Key_Return);
+                QTest::keyRelease(field, Qt::Key_Return);
+            } else if (step == QLatin1String("steps")) {
+                f.timer->runAll();
+            } else if (step == QLatin1String("avanti")) {
+                QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+            } else if (step == QLatin1String("esci")) {
+                f.messages->answers = {MessageBoxes::Answer::Yes};
+                s->MenuEsci->trigger();
+            } else if (step == QLatin1String("off")) {
+                setReadingAloud(false);
+            } else {
+                QTest::keyClicks(field, step);
+            }
+        }
+        QCOMPARE(f.speech->said, said);
+    }
+};
+
+QTEST_MAIN(VoiceTest)
+#include "test_voice.moc"
