@@ -277,6 +277,7 @@ ColumnScreen::ColumnScreen(const ColumnScreenRow &row, QWidget *parent)
         field->setFont(designFont(arial, 36));
         field->setMaxLength(l.fieldLength);
         field->setAlignment(Qt::AlignCenter);
+        field->setAccessibleName(QString::fromUtf8(columnWord[c]) + QStringLiteral(" del risultato"));
         place(field, l.field[c].x(), l.field[c].y(), l.field[c].width(), l.field[c].height());
         colourField(field, bgr(columnColour[c]), digitColour[c]);
         field->setEnabled(false);
@@ -351,6 +352,12 @@ void ColumnScreen::layOutLine()
         label->setGeometry(left, label->y(), width, label->height());
         left += width;
     }
+}
+
+QString ColumnScreen::spokenSolution() const
+{
+    return QStringLiteral("%1 meno %2 uguale %3")
+        .arg(model_.minuend()).arg(model_.subtrahend()).arg(model_.difference());
 }
 
 // Shows the model: instruction, cells, marks, fields and result. `before` is

@@ -64,6 +64,7 @@ protected:
     void onAvanti() override;
     void onFirstShown() override;
     void letGo() override;
+    QString spokenSolution() const override;
 
 private:
     void layOutLine();

@@ -49,6 +49,7 @@ protected:
     // may close more.
     virtual void onSolved() {}
     void onFirstShown() override;
+    QString spokenSolution() const override;
 
 private:
     void checkAnswer();

@@ -129,6 +129,8 @@ private slots:
         QCOMPARE(s->Label3->text(), ColumnTexts::Unita);
         QVERIFY(s->resultField(Units)->isEnabled());
         QCOMPARE(QApplication::focusWidget(), s->resultField(Units));
+        QCOMPARE(s->resultField(Units)->accessibleName(), QStringLiteral("unità del risultato"));
+        QCOMPARE(s->resultField(Tens)->accessibleName(), QStringLiteral("decine del risultato"));
 
         // A wrong units digit: sad face, one wrong, the buzzer, the text stays.
         type(s->resultField(Units), QStringLiteral("4"));
@@ -161,6 +163,8 @@ private slots:
         // Enter again on the solved exercise counts nothing.
         QTest::keyClick(s->resultField(Tens), Qt::Key_Return);
         QCOMPARE(shared().NumeroEsatti, 1);
+        QCOMPARE(fakes.announcer->spoken, (QStringList{"Sbagliato, riprova. Esatti 0, errati 1.",
+                                                       "Esatto! 23 meno 18 uguale 5. Esatti 1, errati 1."}));
 
         // "avanti": a fresh exercise on the same cyan, counts kept.
         fakes.random->push({toGet(57, 79, 20), toGet(20, 57)});
