@@ -91,6 +91,7 @@ public:
 protected:
     void onAvanti() override;
     void onFirstShown() override;
+    QString spokenSolution() const override;
 
 private:
     void showExercise();

@@ -360,6 +360,12 @@ QString ColumnScreen::spokenSolution() const
         .arg(model_.minuend()).arg(model_.subtrahend()).arg(model_.difference());
 }
 
+QString ColumnScreen::spokenExercise() const
+{
+    return QStringLiteral("%1 meno %2 in colonna. %3")
+        .arg(model_.minuend()).arg(model_.subtrahend()).arg(Label3->text());
+}
+
 // Shows the model: instruction, cells, marks, fields and result. `before` is
 // the step the exercise stood at before the last action.
 void ColumnScreen::refresh(Step before)

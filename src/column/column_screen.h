@@ -65,6 +65,7 @@ protected:
     void onFirstShown() override;
     void letGo() override;
     QString spokenSolution() const override;
+    QString spokenExercise() const override;
 
 private:
     void layOutLine();

@@ -52,7 +52,7 @@ void AnswerLineScreen::showLine(const QString &before, const QString &after)
     EtichettaNumero0->setText(before);
     EtichettaNumero1->setText(after);
     // A screen reader reads the field with the line it stands in.
-    Text1->setAccessibleDescription(spokenSum(before + QStringLiteral(" ____ ") + after));
+    Text1->setAccessibleDescription(spokenExercise());
     const int height = Text1->height();
     fitText(EtichettaNumero0, height);
     fitText(EtichettaNumero1, height);
@@ -80,6 +80,11 @@ void AnswerLineScreen::checkAnswer()
     case Judged::Ignored:
         break;
     }
+}
+
+QString AnswerLineScreen::spokenExercise() const
+{
+    return spokenSum(EtichettaNumero0->text() + QStringLiteral(" ____ ") + EtichettaNumero1->text());
 }
 
 QString AnswerLineScreen::spokenSolution() const

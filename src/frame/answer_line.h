@@ -50,6 +50,7 @@ protected:
     virtual void onSolved() {}
     void onFirstShown() override;
     QString spokenSolution() const override;
+    QString spokenExercise() const override;
 
 private:
     void checkAnswer();

@@ -104,6 +104,7 @@ private slots:
         QCOMPARE(s->lineLabel(Minuend, Tens)->text(), QStringLiteral(" 2"));
         QCOMPARE(s->lineLabel(Subtrahend, Units)->text(), QStringLiteral(" 8"));
         QCOMPARE(s->Label3->text(), ColumnTexts::PrimoNumero);
+        QCOMPARE(s->accessibleDescription(), "23 meno 18 in colonna. " + ColumnTexts::PrimoNumero);
         QVERIFY(!s->BottoneAvanti->isEnabled());
         QVERIFY(s->exchangeMark(Units)->isHidden());
         QCOMPARE(s->lineLabel(Minuend, Units)->cursor().shape(), Qt::BitmapCursor);

@@ -164,6 +164,7 @@ private slots:
         QCOMPARE(s->Text1->accessibleName(), QStringLiteral("risposta"));
         QCOMPARE(s->EtichettaNumero->buddy(), s->Text1);
         QCOMPARE(s->EtichettaNumero->accessibleName(), QStringLiteral("58 meno 1 uguale"));
+        QCOMPARE(s->accessibleDescription(), QStringLiteral("58 meno 1 uguale"));   // read as it opens
         // The window holds every control.
         for (QWidget *w : s->centralWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
             QVERIFY2(s->centralWidget()->rect().contains(w->geometry()), qPrintable(w->objectName()));
