@@ -6,6 +6,9 @@
 #include <QEvent>
 #include <QPainter>
 #include <QPointer>
+#include <QProxyStyle>
+#include <QStyle>
+#include <QStyleOption>
 #include <QWidget>
 
 namespace {
@@ -93,6 +96,26 @@ private:
     QPointer<QWidget> target_;
 };
 
+// The desktop's style marks a menu bar item only while its menu is open: an
+// item reached with Alt and the arrows is drawn as if pressed, so it shows.
+class MenuKeysStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        if (element == CE_MenuBarItem && (option->state & State_Selected)) {
+            if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option)) {
+                QStyleOptionMenuItem marked(*item);
+                marked.state |= State_Sunken;
+                QProxyStyle::drawControl(element, &marked, painter, widget);
+                return;
+            }
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
 QPointer<FocusFrame> &frame()
 {
     static QPointer<FocusFrame> f;
@@ -107,6 +130,7 @@ void installFocusFrame()
     if (installed || !qApp)
         return;
     installed = true;
+    QApplication::setStyle(new MenuKeysStyle(QApplication::style()->name()));
     // The frame goes with whatever window holds it when that window goes;
     // the next focus makes another.
     QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget *, QWidget *now) {

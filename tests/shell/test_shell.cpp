@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPointer>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -313,6 +314,32 @@ private slots:
         first->setFocus();
         next->setFocus();
         QVERIFY(!focusFrameOf(next));
+    }
+
+    void altTakesTheKeyboardToTheMenuBar()
+    {
+        installFocusFrame();
+        auto *s = qobject_cast<ExerciseScreen *>(openScreen(QStringLiteral("Form20")));
+        QApplication::setActiveWindow(s);
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        QWidget *field = QApplication::focusWidget();
+        QTest::keyPress(field, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(field, Qt::Key_Alt);
+        QCOMPARE(s->menuBar()->activeAction(), s->MenuAzzera);   // highlighted
+        QTest::keyClick(s->menuBar(), Qt::Key_Right);
+        QCOMPARE(s->menuBar()->activeAction(), s->MenuInformazioni);
+        // The item shows in the highlight colour, its neighbour does not.
+        const QImage bar = s->menuBar()->grab().toImage();
+        const QColor highlight = s->menuBar()->palette().color(QPalette::Highlight);
+        const auto lit = [&](QAction *a) {
+            const QRect r = s->menuBar()->actionGeometry(a);
+            return bar.pixelColor(r.left() + 2, r.center().y()) == highlight;
+        };
+        QVERIFY(lit(s->MenuInformazioni));
+        QVERIFY(!lit(s->MenuAzzera));
+        QTest::keyClick(s->menuBar(), Qt::Key_Escape);
+        QCOMPARE(s->menuBar()->activeAction(), nullptr);
+        QCOMPARE(QApplication::focusWidget(), field);
     }
 
     void maximumNumberIsHandedOver_data()
