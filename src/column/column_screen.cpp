@@ -326,8 +326,17 @@ void ColumnScreen::GeneraEsercizio()
         if (field)
             field->clear();
     for (int r : {Minuend, Subtrahend})
-        for (int c = 0; c < model_.columns(); ++c)
-            line_[r][c]->setText(model_.lineText(r, c));
+        for (int c = 0; c < model_.columns(); ++c) {
+            QLabel *digit = line_[r][c];
+            digit->setText(model_.lineText(r, c));
+            // Where the digit belongs, and how the keys carry it.
+            const QString place = QString::fromUtf8(columnWord[c]) + QLatin1Char(' ')
+                                  + QString::fromUtf8(rowWord[r]);
+            const QString figure = digit->text().trimmed();
+            digit->setAccessibleName(figure.isEmpty() ? place : figure + QStringLiteral(", ") + place);
+            digit->setAccessibleDescription(
+                QStringLiteral("Spazio per prenderla, Tab per scegliere dove, Spazio per posarla"));
+        }
     refresh(before);
 }
 

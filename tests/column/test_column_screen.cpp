@@ -103,6 +103,8 @@ private slots:
         QVERIFY(s);
         QCOMPARE(s->lineLabel(Minuend, Tens)->text(), QStringLiteral(" 2"));
         QCOMPARE(s->lineLabel(Subtrahend, Units)->text(), QStringLiteral(" 8"));
+        QCOMPARE(s->lineLabel(Minuend, Tens)->accessibleName(), QStringLiteral("2, decine del primo numero"));
+        QCOMPARE(s->lineLabel(Subtrahend, Units)->accessibleName(), QStringLiteral("8, unità del secondo numero"));
         QCOMPARE(s->Label3->text(), ColumnTexts::PrimoNumero);
         QCOMPARE(s->accessibleDescription(), "23 meno 18 in colonna. " + ColumnTexts::PrimoNumero);
         QVERIFY(!s->BottoneAvanti->isEnabled());
