@@ -172,10 +172,11 @@ CatalogueScreen::CatalogueScreen(const CatalogueDesign &design, QWidget *parent)
     const std::size_t offset = start == entries.end() ? 0 : std::size_t(start - entries.begin());
     // Each button belongs to the last heading above it in the design's order.
     std::vector<QString> headings(entries.size());
+    // The way back to the main menu belongs to none.
     for (std::size_t i = 0, h = entries.size(); i < entries.size(); ++i) {
         if (entries[i].heading)
             h = i;
-        else if (h < entries.size())
+        else if (h < entries.size() && entries[i].target != QLatin1String("FormMenu"))
             headings[i] = entries[h].caption;
     }
     QWidget *first = nullptr;
@@ -196,7 +197,7 @@ CatalogueScreen::CatalogueScreen(const CatalogueDesign &design, QWidget *parent)
         // Captions repeat from column to column; a screen reader tells them
         // apart by their heading, and names the screen they open by both.
         const QString heading = spokenPlace(headings[at], QString());
-        const QString place = spokenPlace(headings[at], e.caption);
+        const QString place = heading.isEmpty() ? QString() : spokenPlace(headings[at], e.caption);
         b->setAccessibleName(spokenSum(e.caption));
         b->setAccessibleDescription(heading);
         connect(b, &QPushButton::clicked, this, [this, &e, place] { press(e, place); });
@@ -216,6 +217,7 @@ void CatalogueScreen::press(const CatalogueEntry &entry, QString place)
     if (entry.numeroMassimo != 0)
         shared().NumeroMassimo = static_cast<std::int16_t>(entry.numeroMassimo);
     // The window keeps its title; a screen reader names it by the place.
-    if (QWidget *screen = openScreen(entry.target, this))
+    QWidget *screen = openScreen(entry.target, this);
+    if (screen && !place.isEmpty())
         screen->setAccessibleName(place);
 }

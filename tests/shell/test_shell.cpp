@@ -265,6 +265,7 @@ private slots:
                                                 << "entro 999" << "entro 999, meno 10";
         QTest::newRow("abacus") << "FormMenuGrafici" << "Command8" << "con cambio"
                                 << "entro 99, abaco" << "entro 99, abaco, con cambio";
+        QTest::newRow("back") << "FormMenuGrafici" << "Command26" << "torna al menu" << "" << "";
     }
     void screensAreNamedByTheirPlace()
     {
