@@ -113,8 +113,9 @@ Fakes installFakes()
     auto timer = std::make_unique<FakeTimer>();
     auto application = std::make_unique<FakeApplication>();
     auto speech = std::make_unique<FakeSpeech>();
+    auto announcer = std::make_unique<FakeAnnouncer>();
     f = {random.get(), messages.get(), sound.get(), display.get(), instance.get(), timer.get(),
-         application.get(), speech.get()};
+         application.get(), speech.get(), announcer.get()};
     s.random = std::move(random);
     s.messages = std::move(messages);
     s.sound = std::move(sound);
@@ -123,6 +124,7 @@ Fakes installFakes()
     s.timer = std::move(timer);
     s.application = std::move(application);
     s.speech = std::move(speech);
+    s.announcer = std::move(announcer);
     installServices(std::move(s));
     shared() = SharedState{};
     return f;

@@ -117,6 +117,14 @@ private:
     Status status_ = Status::NotStarted;
 };
 
+// Records every text a screen reader would speak, in order.
+class FakeAnnouncer final : public Announcer {
+public:
+    QStringList spoken;
+    bool listening() const override { return true; }
+    void announce(const QString &text) override { spoken << text; }
+};
+
 // Installs a fresh set of fakes and resets the shared values.
 struct Fakes {
     FakeRandom *random;
@@ -127,6 +135,7 @@ struct Fakes {
     FakeTimer *timer;
     FakeApplication *application;
     FakeSpeech *speech;
+    FakeAnnouncer *announcer;
 };
 Fakes installFakes();
 

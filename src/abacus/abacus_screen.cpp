@@ -3,6 +3,8 @@
 #include "frame/keyboard.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
+#include "frame/numbers.h"
+#include "frame/spoken.h"
 #include "frame/step_animator.h"
 #include "frame/twips.h"
 #include "frame/widgets.h"
@@ -268,6 +270,9 @@ AbacusScreen::AbacusScreen(const AbacusScreenRow &row, QWidget *parent)
         minus_[w] = makeButton(area(), b.minusName, QStringLiteral("- ") + suffix, b.minus.x(),
                                b.minus.y(), b.minus.width(), b.minus.height(), arial,
                                l.buttonPoints);
+        static const char *const beads[3] = {"un'unità", "una decina", "un centinaio"};
+        plus_[w]->setAccessibleName(QStringLiteral("più ") + QString::fromUtf8(beads[w]));
+        minus_[w]->setAccessibleName(QStringLiteral("meno ") + QString::fromUtf8(beads[w]));
         if (!b.plusPointer.isEmpty())
             plus_[w]->setCursor(pointer(b.plusPointer));
         if (!b.minusPointer.isEmpty())
@@ -293,6 +298,9 @@ AbacusScreen::AbacusScreen(const AbacusScreenRow &row, QWidget *parent)
                                          QStringLiteral("Cambio"), QLatin1String(arrows[lower]),
                                          c.x(), c.y(), c.width(), c.height(), arial, 12);
         button->setCursor(pointer(QLatin1String(arrows[lower])));
+        button->setAccessibleName(lower == Wire::Units
+                                      ? QStringLiteral("cambio di una decina in dieci unità")
+                                      : QStringLiteral("cambio di un centinaio in dieci decine"));
         button->setVisible(model_.rule().exchanges);
         connect(button, &QToolButton::clicked, this, [this, lower] { exchange(lower); });
         (lower == Wire::Units ? BottoneCambio : BottoneCambio2) = button;
@@ -402,6 +410,12 @@ void AbacusScreen::exchange(int lower)
             refresh();
             unparkFocus();
         });
+}
+
+QString AbacusScreen::spokenSolution() const
+{
+    return spokenSum(EtichettaNumero->text() + QLatin1Char(' ')
+                     + QString::number(readDigits(Text1->text())));
 }
 
 void AbacusScreen::checkAnswer()

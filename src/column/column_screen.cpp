@@ -256,6 +256,7 @@ ColumnScreen::ColumnScreen(const ColumnScreenRow &row, QWidget *parent)
         field->setFont(designFont(arial, 36));
         field->setMaxLength(l.fieldLength);
         field->setAlignment(Qt::AlignCenter);
+        field->setAccessibleName(QString::fromUtf8(columnWord[c]) + QStringLiteral(" del risultato"));
         place(field, l.field[c].x(), l.field[c].y(), l.field[c].width(), l.field[c].height());
         colourField(field, bgr(columnColour[c]), digitColour[c]);
         field->setEnabled(false);
@@ -306,8 +307,17 @@ void ColumnScreen::GeneraEsercizio()
         if (field)
             field->clear();
     for (int r : {Minuend, Subtrahend})
-        for (int c = 0; c < model_.columns(); ++c)
-            line_[r][c]->setText(model_.lineText(r, c));
+        for (int c = 0; c < model_.columns(); ++c) {
+            QLabel *digit = line_[r][c];
+            digit->setText(model_.lineText(r, c));
+            // Where the digit belongs, and how the keys carry it.
+            const QString place = QString::fromUtf8(columnWord[c]) + QLatin1Char(' ')
+                                  + QString::fromUtf8(rowWord[r]);
+            const QString figure = digit->text().trimmed();
+            digit->setAccessibleName(figure.isEmpty() ? place : figure + QStringLiteral(", ") + place);
+            digit->setAccessibleDescription(
+                QStringLiteral("Spazio per prenderla, Tab per scegliere dove, Spazio per posarla"));
+        }
     refresh(before);
 }
 
@@ -332,6 +342,18 @@ void ColumnScreen::layOutLine()
         label->setGeometry(left, label->y(), width, label->height());
         left += width;
     }
+}
+
+QString ColumnScreen::spokenSolution() const
+{
+    return QStringLiteral("%1 meno %2 uguale %3")
+        .arg(model_.minuend()).arg(model_.subtrahend()).arg(model_.difference());
+}
+
+QString ColumnScreen::spokenExercise() const
+{
+    return QStringLiteral("%1 meno %2 in colonna. %3")
+        .arg(model_.minuend()).arg(model_.subtrahend()).arg(Label3->text());
 }
 
 // Shows the model: instruction, cells, marks, fields and result. `before` is

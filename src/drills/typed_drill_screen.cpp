@@ -4,6 +4,7 @@
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/services.h"
+#include "frame/spoken.h"
 #include "frame/twips.h"
 #include "frame/widgets.h"
 
@@ -49,6 +50,9 @@ TypedDrillScreen::TypedDrillScreen(const TypedDrillRow &row, QWidget *parent)
     else
         place(Text1, row.left + 1800, row.top + 2520, 3975, 2175);
     Text1->installEventFilter(this);
+    // The field is read with the exercise it answers, from the label.
+    Text1->setAccessibleName(QStringLiteral("risposta"));
+    EtichettaNumero->setBuddy(Text1);
     judgeOnEnter(Text1, [this] { checkAnswer(); });
     setAnswerField(Text1);
 
@@ -65,7 +69,7 @@ void TypedDrillScreen::GeneraEsercizio()
     newBackground();
     model_.next();
     Text1->clear();
-    EtichettaNumero->setText(model_.exercise().text);
+    showExercise(model_.exercise().text);
     if (Text1->isEnabled())
         Text1->setFocus();
 }
@@ -89,12 +93,23 @@ void TypedDrillScreen::checkAnswer()
         // "avanti": the Enter pressed again must not hurry the child past the
         // smile and the completed subtraction. Tab reaches "avanti".
         Text1->setEnabled(false);
-        EtichettaNumero->setText(model_.completed(typed));
+        showExercise(model_.completed(typed));
     } else {
         wrongAnswer();
         if (Text1->isEnabled())
             Text1->setFocus();
     }
+}
+
+QString TypedDrillScreen::spokenSolution() const
+{
+    return spokenSum(model_.completed(Text1->text()));
+}
+
+void TypedDrillScreen::showExercise(const QString &text)
+{
+    EtichettaNumero->setText(text);
+    EtichettaNumero->setAccessibleName(spokenSum(text));
 }
 
 bool TypedDrillScreen::eventFilter(QObject *watched, QEvent *event)

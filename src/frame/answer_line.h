@@ -32,7 +32,6 @@ public:
     QLineEdit *Text1 = nullptr;
 
     // The line with the answer typed, or a pause where it is still missing.
-    QString exerciseText() const override;
 
 protected:
     // A model's outcome (Right, Wrong, Ignored) as the frame's.
@@ -52,6 +51,8 @@ protected:
     // may close more.
     virtual void onSolved() {}
     void onFirstShown() override;
+    QString spokenSolution() const override;
+    QString spokenExercise() const override;
 
 private:
     void checkAnswer();

@@ -6,6 +6,7 @@
 #include "frame/navigation.h"
 #include "frame/numbers.h"
 #include "frame/services.h"
+#include "frame/spoken.h"
 #include "frame/state.h"
 #include "frame/twips.h"
 #include "frame/voice.h"
@@ -154,9 +155,11 @@ void ExerciseScreen::rightAnswer()
     countOne(counterEsatti());
     const QString cheer = SuonoEsatto();
     EtichettaEsatti->setText(B(counterEsatti()));
+    if (services().announcer->listening())
+        announce(QStringLiteral("Esatto!"), spokenSolution());
     // After the cheer, and after the screen has written the completed line.
     readAloudAfter(soundLengthMs(cheer), this, [this] {
-        return QStringLiteral("Esatto! ") + spokenLine(exerciseText());
+        return QStringLiteral("Esatto! ") + spokenSolution();
     });
 }
 
@@ -173,6 +176,7 @@ void ExerciseScreen::wrongAnswer(bool beepInstead)
         buzzer = SuonoSbagliato();
     }
     EtichettaErrati->setText(B(counterErrati()));
+    announce(QStringLiteral("Sbagliato, riprova."));
     readAloudAfter(soundLengthMs(buzzer), this, [] { return QStringLiteral("Sbagliato, riprova"); });
 }
 
@@ -183,24 +187,11 @@ void ExerciseScreen::takeBackRightAnswer()
         return;
     --count;
     EtichettaEsatti->setText(B(count));
-}
-
-QString ExerciseScreen::exerciseText() const
-{
-    QList<QLabel *> labels;
-    for (QLabel *l : area_->findChildren<QLabel *>(QStringLiteral("EtichettaNumero")))
-        if (l->isVisibleTo(area_))
-            labels << l;
-    std::sort(labels.begin(), labels.end(),
-              [](const QLabel *a, const QLabel *b) { return a->x() < b->x(); });
-    QStringList parts;
-    for (const QLabel *l : labels)
-        parts << l->text();
-    return parts.join(QLatin1Char(' '));
+    announce(QString());
 }
 
 // A new exercise silences what is still said about the last one.
-void ExerciseScreen::readExercise() { readAloudAnew(spokenLine(exerciseText())); }
+void ExerciseScreen::readExercise() { readAloudAnew(spokenExercise()); }
 
 void ExerciseScreen::newBackground() { setBackground(area_, ColoreCasuale()); }
 
@@ -210,6 +201,28 @@ void ExerciseScreen::onAzzera()
     EtichettaErrati->setText(QStringLiteral("0"));
     counterEsatti() = 0;
     counterErrati() = 0;
+    announce(QString());
+}
+
+void ExerciseScreen::announce(const QString &verdict, const QString &detail)
+{
+    Announcer &announcer = *services().announcer;
+    if (!announcer.listening())
+        return;
+    QStringList parts;
+    if (!verdict.isEmpty())
+        parts << verdict;
+    if (!detail.isEmpty())
+        parts << detail + QLatin1Char('.');
+    parts << QStringLiteral("Esatti %1, errati %2.").arg(esatti()).arg(errati());
+    announcer.announce(parts.join(QLatin1Char(' ')));
+}
+
+QString ExerciseScreen::spokenExercise() const
+{
+    const auto *label = area_->findChild<QLabel *>(QStringLiteral("EtichettaNumero"),
+                                                   Qt::FindDirectChildrenOnly);
+    return label ? spokenSum(label->text()) : QString();
 }
 
 void ExerciseScreen::onEsci()
@@ -312,6 +325,8 @@ void ExerciseScreen::showEvent(QShowEvent *event)
         watchCommands(menuBar()->actions());
         fitToControls();
         onFirstShown();
+        // Read with the window's name as the window comes up.
+        setAccessibleDescription(spokenExercise());
         readExercise();
     }
     QMainWindow::showEvent(event);

@@ -52,9 +52,6 @@ public:
     // Sizes the window to its controls, once: before it first shows, when
     // every control is in place.
     void fitToControls();
-    // The exercise as the screen shows it, for reading aloud: by default the
-    // shown labels called "EtichettaNumero", left to right.
-    virtual QString exerciseText() const;
 
     QLabel *ComandoIconaSi = nullptr;
     QLabel *ComandoIconaNo = nullptr;
@@ -83,6 +80,13 @@ protected:
     void wrongAnswer(bool beepInstead = false);
     // One right answer taken back, the price of a help; nothing at 0.
     void takeBackRightAnswer();
+    // What a screen reader says after "Esatto!": the completed subtraction in
+    // words ("94 meno 1 uguale 93"), or nothing where the screen has none.
+    virtual QString spokenSolution() const { return {}; }
+    // What a screen reader says of the screen as it opens, after its place:
+    // the exercise in words and what to do. By default the exercise label
+    // ("EtichettaNumero") in words.
+    virtual QString spokenExercise() const;
 
     // Each exercise on a new background colour.
     void newBackground();
@@ -120,6 +124,8 @@ private:
     void watchCommands(const QList<QAction *> &actions);
     bool takesFocus(const QWidget *w) const;
     void readExercise();
+    // The verdict, what follows it and the counts, to the screen reader.
+    void announce(const QString &verdict, const QString &detail = QString());
     std::int16_t &counterEsatti();
     std::int16_t &counterErrati();
 

@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QPointer>
-#include <QRegularExpression>
 
 #include <cstdio>
 #include <map>
@@ -116,18 +115,6 @@ void stopReading()
     ++epoch();
     if (readingAloud())
         services().speech->stop();
-}
-
-QString spokenLine(const QString &shown)
-{
-    QString s = shown;
-    // Groups of a number's figures ("9 999") are read as one number.
-    static const QRegularExpression grouped(QStringLiteral("(\\d) (?=\\d{3}(?!\\d))"));
-    s.replace(grouped, QStringLiteral("\\1"));
-    s.replace(QLatin1Char('-'), QStringLiteral(" meno "));
-    s.replace(QLatin1Char('+'), QStringLiteral(" più "));
-    s.replace(QLatin1Char('='), QStringLiteral(" uguale "));
-    return s.simplified();
 }
 
 int soundLengthMs(const QString &path)

@@ -28,8 +28,5 @@ void readAloudAfter(int ms, QObject *context, std::function<QString()> text);
 // Silences everything at once.
 void stopReading();
 
-// A line as the screens show it (" 94 - 1 = 93", " 9 999 - 1 = ") written
-// for the engine: figures, with the signs as words ("94 meno 1 uguale 93").
-QString spokenLine(const QString &shown);
 // The length of a wave file in milliseconds, 0 when it cannot be read.
 int soundLengthMs(const QString &path);

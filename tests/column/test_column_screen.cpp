@@ -116,7 +116,10 @@ private slots:
         QVERIFY(s);
         QCOMPARE(s->lineLabel(Minuend, Tens)->text(), QStringLiteral(" 2"));
         QCOMPARE(s->lineLabel(Subtrahend, Units)->text(), QStringLiteral(" 8"));
+        QCOMPARE(s->lineLabel(Minuend, Tens)->accessibleName(), QStringLiteral("2, decine del primo numero"));
+        QCOMPARE(s->lineLabel(Subtrahend, Units)->accessibleName(), QStringLiteral("8, unità del secondo numero"));
         QCOMPARE(s->Label3->text(), Said::PrimoNumero);
+        QCOMPARE(s->accessibleDescription(), "23 meno 18 in colonna. " + Said::PrimoNumero);
         QVERIFY(!s->BottoneAvanti->isEnabled());
         QVERIFY(s->exchangeMark(Units)->isHidden());
         QCOMPARE(s->lineLabel(Minuend, Units)->cursor().shape(), Qt::BitmapCursor);
@@ -142,6 +145,8 @@ private slots:
         QCOMPARE(s->Label3->text(), Said::Unita);
         QVERIFY(s->resultField(Units)->isEnabled());
         QCOMPARE(QApplication::focusWidget(), s->resultField(Units));
+        QCOMPARE(s->resultField(Units)->accessibleName(), QStringLiteral("unità del risultato"));
+        QCOMPARE(s->resultField(Tens)->accessibleName(), QStringLiteral("decine del risultato"));
 
         // A wrong units digit: sad face, one wrong, the buzzer, the text stays.
         type(s->resultField(Units), QStringLiteral("4"));
@@ -174,6 +179,8 @@ private slots:
         // Enter again on the solved exercise counts nothing.
         QTest::keyClick(s->resultField(Tens), Qt::Key_Return);
         QCOMPARE(shared().NumeroEsatti, 1);
+        QCOMPARE(fakes.announcer->spoken, (QStringList{"Sbagliato, riprova. Esatti 0, errati 1.",
+                                                       "Esatto! 23 meno 18 uguale 5. Esatti 1, errati 1."}));
 
         // "avanti": a fresh exercise on the same cyan, counts kept.
         fakes.random->push({toGet(57, 79, 20), toGet(20, 57)});

@@ -1,6 +1,7 @@
 #include "drills/typed_drill.h"
 #include "fakes.h"
 #include "frame/exercise_screen.h"
+#include "frame/focus_frame.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/state.h"
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPointer>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -291,6 +293,99 @@ private slots:
             QVERIFY(numbers);
             QCOMPARE(visibleScreens(), 1);
         }
+    }
+
+    void screensAreNamedByTheirPlace_data()
+    {
+        QTest::addColumn<QString>("catalogue");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("place");
+        QTest::newRow("typed") << "FormMenuNumeri" << "Command17" << "meno 1 meno 10" << "entro 99"
+                               << "entro 99, meno 1 meno 10";
+        QTest::newRow("repeated caption") << "FormMenuNumeri" << "Command3" << "meno unità"
+                                          << "entro 999" << "entro 999, meno unità";
+        QTest::newRow("column without heading") << "FormMenuNumeri" << "Command19" << "meno 10"
+                                                << "entro 999" << "entro 999, meno 10";
+        QTest::newRow("abacus") << "FormMenuGrafici" << "Command8" << "con cambio"
+                                << "entro 99, abaco" << "entro 99, abaco, con cambio";
+        QTest::newRow("back") << "FormMenuGrafici" << "Command26" << "torna al menu" << "" << "";
+    }
+    void screensAreNamedByTheirPlace()
+    {
+        QFETCH(QString, catalogue);
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        QFETCH(QString, heading);
+        QFETCH(QString, place);
+        QWidget *menu = openScreen(catalogue);
+        auto *b = menu->findChild<QPushButton *>(button);
+        QCOMPARE(b->accessibleName(), name);
+        QCOMPARE(b->accessibleDescription(), heading);
+        b->click();
+        QWidget *screen = onlyScreen();
+        QVERIFY(screen && screen != menu);
+        QCOMPARE(screen->accessibleName(), place);
+        QCOMPARE(screen->windowTitle(), QStringLiteral("Esercitazioni sulle Tolvena"));
+    }
+
+    void focusFrameFollowsTheKeyboard()
+    {
+        installFocusFrame();
+        QWidget *menu = openScreen(QStringLiteral("FormMenuNumeri"));
+        QApplication::setActiveWindow(menu);
+        QVERIFY(QTest::qWaitForWindowActive(menu));
+        // The first focus a screen sets shows: a band of 3 + 1 design pixels
+        // (4 pixels at zoom 1) all round the button, in front of the others.
+        auto *first = menu->findChild<QPushButton *>(QStringLiteral("Command1"));
+        QCOMPARE(QApplication::focusWidget(), first);
+        QWidget *frame = focusFrameOf(first);
+        QVERIFY(frame);
+        QCOMPARE(frame->geometry(), first->geometry().adjusted(-4, -4, 4, 4));
+        QCOMPARE(frame->grab().toImage().pixelColor(0, frame->height() / 2), QColor(Qt::black));
+        QCOMPARE(frame->grab().toImage().pixelColor(2, frame->height() / 2), QColor(Qt::black));
+        QCOMPARE(frame->grab().toImage().pixelColor(3, frame->height() / 2), QColor(Qt::white));
+        QVERIFY(!frame->mask().contains(frame->rect().center()));   // the button stays in sight
+        first->raise();
+        QTest::keyClick(first, Qt::Key_Tab);
+        QWidget *next = QApplication::focusWidget();
+        QCOMPARE(frame->parentWidget()->children().last(), frame);   // in front of the others
+        QVERIFY(next != first);
+        QVERIFY(!focusFrameOf(first));
+        QCOMPARE(focusFrameOf(next), frame);
+        QCOMPARE(frame->geometry(), next->geometry().adjusted(-4, -4, 4, 4));
+        // A control that marks its own focus is left to it.
+        next->setProperty(OwnFocusFrame, true);
+        first->setFocus();
+        next->setFocus();
+        QVERIFY(!focusFrameOf(next));
+    }
+
+    void altTakesTheKeyboardToTheMenuBar()
+    {
+        installFocusFrame();
+        auto *s = qobject_cast<ExerciseScreen *>(openScreen(QStringLiteral("Form20")));
+        QApplication::setActiveWindow(s);
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        QWidget *field = QApplication::focusWidget();
+        QTest::keyPress(field, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(field, Qt::Key_Alt);
+        QCOMPARE(s->menuBar()->activeAction(), s->MenuAzzera);   // highlighted
+        QTest::keyClick(s->menuBar(), Qt::Key_Right);
+        QCOMPARE(s->menuBar()->activeAction(), s->MenuInformazioni);
+        // The item shows in the highlight colour, its neighbour does not.
+        const QImage bar = s->menuBar()->grab().toImage();
+        const QColor highlight = s->menuBar()->palette().color(QPalette::Highlight);
+        const auto lit = [&](QAction *a) {
+            const QRect r = s->menuBar()->actionGeometry(a);
+            return bar.pixelColor(r.left() + 2, r.center().y()) == highlight;
+        };
+        QVERIFY(lit(s->MenuInformazioni));
+        QVERIFY(!lit(s->MenuAzzera));
+        QTest::keyClick(s->menuBar(), Qt::Key_Escape);
+        QCOMPARE(s->menuBar()->activeAction(), nullptr);
+        QCOMPARE(QApplication::focusWidget(), field);
     }
 
     void maximumNumberIsHandedOver_data()
