@@ -72,8 +72,9 @@ Fakes installFakes()
     auto instance = std::make_unique<FakeInstance>();
     auto timer = std::make_unique<FakeTimer>();
     auto application = std::make_unique<FakeApplication>();
+    auto announcer = std::make_unique<FakeAnnouncer>();
     f = {random.get(), messages.get(), sound.get(), display.get(), instance.get(), timer.get(),
-         application.get()};
+         application.get(), announcer.get()};
     s.random = std::move(random);
     s.messages = std::move(messages);
     s.sound = std::move(sound);
@@ -81,6 +82,7 @@ Fakes installFakes()
     s.instance = std::move(instance);
     s.timer = std::move(timer);
     s.application = std::move(application);
+    s.announcer = std::move(announcer);
     installServices(std::move(s));
     shared() = SharedState{};
     return f;

@@ -93,6 +93,14 @@ public:
     void quit() override { ++quits; }
 };
 
+// Records every text a screen reader would speak, in order.
+class FakeAnnouncer final : public Announcer {
+public:
+    QStringList spoken;
+    bool listening() const override { return true; }
+    void announce(const QString &text) override { spoken << text; }
+};
+
 // Installs a fresh set of fakes and resets the shared values.
 struct Fakes {
     FakeRandom *random;
@@ -102,6 +110,7 @@ struct Fakes {
     FakeInstance *instance;
     FakeTimer *timer;
     FakeApplication *application;
+    FakeAnnouncer *announcer;
 };
 Fakes installFakes();
 

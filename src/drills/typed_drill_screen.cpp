@@ -4,6 +4,7 @@
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/services.h"
+#include "frame/spoken.h"
 #include "frame/twips.h"
 #include "frame/widgets.h"
 
@@ -55,6 +56,9 @@ TypedDrillScreen::TypedDrillScreen(const TypedDrillRow &row, QWidget *parent)
     else
         place(Text1, row.left + 1800, row.top + 2520, 3975, 2175);
     Text1->installEventFilter(this);
+    // The field is read with the exercise it answers, from the label.
+    Text1->setAccessibleName(QStringLiteral("risposta"));
+    EtichettaNumero->setBuddy(Text1);
     judgeOnEnter(Text1, [this] { checkAnswer(); });
 
     if (row.fieldFirstInTab)
@@ -70,7 +74,7 @@ void TypedDrillScreen::GeneraEsercizio()
     newBackground();
     model_.next();
     Text1->clear();
-    EtichettaNumero->setText(model_.exercise().text);
+    showExercise(model_.exercise().text);
     if (Text1->isEnabled())
         Text1->setFocus();
 }
@@ -91,12 +95,23 @@ void TypedDrillScreen::checkAnswer()
         rightAnswer();
         BottoneAvanti->setEnabled(true);
         Text1->setEnabled(false);
-        EtichettaNumero->setText(model_.completed(typed));
+        showExercise(model_.completed(typed));
     } else {
         wrongAnswer();
         if (Text1->isEnabled())
             Text1->setFocus();
     }
+}
+
+QString TypedDrillScreen::spokenSolution() const
+{
+    return spokenSum(model_.completed(Text1->text()));
+}
+
+void TypedDrillScreen::showExercise(const QString &text)
+{
+    EtichettaNumero->setText(text);
+    EtichettaNumero->setAccessibleName(spokenSum(text));
 }
 
 bool TypedDrillScreen::eventFilter(QObject *watched, QEvent *event)

@@ -29,8 +29,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     // The answer check, on Enter released in a non-empty field.
     void checkAnswer();
+    QString spokenSolution() const override;
 
 private:
+    // The exercise label shows `text`; a screen reader says it in words.
+    void showExercise(const QString &text);
+
     TypedDrillRow row_;
     TypedDrillModel model_;
 };

@@ -142,6 +142,8 @@ void ExerciseScreen::rightAnswer()
     countOne(counterEsatti());
     SuonoEsatto();
     EtichettaEsatti->setText(B(counterEsatti()));
+    if (services().announcer->listening())
+        announce(QStringLiteral("Esatto!"), spokenSolution());
 }
 
 void ExerciseScreen::wrongAnswer(bool beepInstead)
@@ -154,6 +156,7 @@ void ExerciseScreen::wrongAnswer(bool beepInstead)
     else
         SuonoSbagliato();
     EtichettaErrati->setText(B(counterErrati()));
+    announce(QStringLiteral("Sbagliato, riprova."));
 }
 
 void ExerciseScreen::takeBackRightAnswer()
@@ -163,6 +166,7 @@ void ExerciseScreen::takeBackRightAnswer()
         return;
     --count;
     EtichettaEsatti->setText(B(count));
+    announce(QString());
 }
 
 void ExerciseScreen::newBackground() { setBackground(area_, ColoreCasuale()); }
@@ -173,6 +177,21 @@ void ExerciseScreen::onAzzera()
     EtichettaErrati->setText(QStringLiteral("0"));
     counterEsatti() = 0;
     counterErrati() = 0;
+    announce(QString());
+}
+
+void ExerciseScreen::announce(const QString &verdict, const QString &detail)
+{
+    Announcer &announcer = *services().announcer;
+    if (!announcer.listening())
+        return;
+    QStringList parts;
+    if (!verdict.isEmpty())
+        parts << verdict;
+    if (!detail.isEmpty())
+        parts << detail + QLatin1Char('.');
+    parts << QStringLiteral("Esatti %1, errati %2.").arg(esatti()).arg(errati());
+    announcer.announce(parts.join(QLatin1Char(' ')));
 }
 
 void ExerciseScreen::onEsci()

@@ -70,6 +70,9 @@ protected:
     void wrongAnswer(bool beepInstead = false);
     // One right answer taken back, the price of a help; nothing at 0.
     void takeBackRightAnswer();
+    // What a screen reader says after "Esatto!": the completed subtraction in
+    // words ("94 meno 1 uguale 93"), or nothing where the screen has none.
+    virtual QString spokenSolution() const { return {}; }
 
     // Each exercise on a new background colour.
     void newBackground();
@@ -87,6 +90,8 @@ protected:
 
 private:
     void fitToControls();
+    // The verdict, what follows it and the counts, to the screen reader.
+    void announce(const QString &verdict, const QString &detail = QString());
     std::int16_t &counterEsatti();
     std::int16_t &counterErrati();
 

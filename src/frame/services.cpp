@@ -4,6 +4,8 @@
 #include "frame/feedback.h"
 #include "frame/x11_display.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDir>
 #include <QLockFile>
@@ -12,6 +14,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QStringList>
 #include <QFile>
 #include <QSoundEffect>
 #include <QTimer>
@@ -176,6 +179,78 @@ public:
     }
 };
 
+// Orca on Qt 6.4 says nothing when the name or the description of the
+// focused control changes (the bridge sends the object where the new text
+// should be), but it speaks an object of the notification role as soon as
+// that object says it shows. The announcer keeps one such object, a widget
+// that is never shown nor painted, in the window that holds the focus.
+class NotificationWidget final : public QWidget {
+public:
+    using QWidget::QWidget;
+    QString text;
+};
+
+class NotificationAccessible final : public QAccessibleWidget {
+public:
+    explicit NotificationAccessible(NotificationWidget *w)
+        : QAccessibleWidget(w, QAccessible::Notification) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<NotificationWidget *>(widget())->text;
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *notificationFactory(const QString &, QObject *object)
+{
+    if (auto *w = dynamic_cast<NotificationWidget *>(object))
+        return new NotificationAccessible(w);
+    return nullptr;
+}
+
+class QtAnnouncer final : public Announcer {
+public:
+    bool listening() const override { return QAccessible::isActive(); }
+    void announce(const QString &text) override
+    {
+        if (text.isEmpty() || !QAccessible::isActive())
+            return;
+        pending_ << text;
+        // Spoken once the event that judged is over, so that a focus moved by
+        // the same event (to "avanti") is told first and does not cut it.
+        if (pending_.size() == 1)
+            QTimer::singleShot(0, &context_, [this] { flush(); });
+    }
+
+private:
+    void flush()
+    {
+        const QString text = pending_.join(QLatin1Char(' '));
+        pending_.clear();
+        QWidget *focus = QApplication::focusWidget();
+        QWidget *window = focus ? focus->window() : QApplication::activeWindow();
+        if (!window)
+            return;
+        if (!widget_ || widget_->window() != window) {
+            // The factory goes in after the one QApplication installs, so it is asked first.
+            static const bool installed = (QAccessible::installFactory(notificationFactory), true);
+            Q_UNUSED(installed);
+            delete widget_;
+            widget_ = new NotificationWidget(window);
+            widget_->setObjectName(QStringLiteral("annuncio"));
+            widget_->hide();
+        }
+        widget_->text = text;
+        QAccessibleEvent shown(widget_, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
+
+    QObject context_;
+    QStringList pending_;
+    QPointer<NotificationWidget> widget_;
+};
+
 Services &current()
 {
     static Services s = qtServices();
@@ -207,6 +282,7 @@ Services qtServices()
     s.instance = lockFileInstance(defaultLockPath());
     s.timer = std::make_unique<QtStepTimer>();
     s.application = std::make_unique<QtApplication>();
+    s.announcer = std::make_unique<QtAnnouncer>();
     return s;
 }
 
@@ -222,6 +298,7 @@ void installServices(Services s)
     if (s.instance) c.instance = std::move(s.instance);
     if (s.timer) c.timer = std::move(s.timer);
     if (s.application) c.application = std::move(s.application);
+    if (s.announcer) c.announcer = std::move(s.announcer);
 }
 
 double Rnd() { return services().random->next(); }

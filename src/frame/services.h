@@ -74,6 +74,17 @@ public:
     virtual void quit() = 0;
 };
 
+// What a screen reader says besides what it reads from the controls: the
+// verdict of an answer, the counts. Never waits and never moves the focus;
+// with no screen reader listening it does nothing.
+class Announcer {
+public:
+    virtual ~Announcer() = default;
+    // Whether anyone listens: texts need not even be written when not.
+    virtual bool listening() const = 0;
+    virtual void announce(const QString &text) = 0;
+};
+
 struct Services {
     std::unique_ptr<RandomSource> random;
     std::unique_ptr<MessageBoxes> messages;
@@ -82,6 +93,7 @@ struct Services {
     std::unique_ptr<SingleInstance> instance;
     std::unique_ptr<StepTimer> timer;
     std::unique_ptr<Application> application;
+    std::unique_ptr<Announcer> announcer;
 };
 
 // The services in force. Before anything installs its own, the Qt ones.

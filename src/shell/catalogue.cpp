@@ -4,6 +4,7 @@
 #include "frame/keyboard.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
+#include "frame/spoken.h"
 #include "frame/state.h"
 #include "frame/twips.h"
 #include "frame/widgets.h"
@@ -169,9 +170,18 @@ CatalogueScreen::CatalogueScreen(const CatalogueDesign &design, QWidget *parent)
         return !e.heading && e.name == design.firstInTab;
     });
     const std::size_t offset = start == entries.end() ? 0 : std::size_t(start - entries.begin());
+    // Each button belongs to the last heading above it in the design's order.
+    std::vector<QString> headings(entries.size());
+    for (std::size_t i = 0, h = entries.size(); i < entries.size(); ++i) {
+        if (entries[i].heading)
+            h = i;
+        else if (h < entries.size())
+            headings[i] = entries[h].caption;
+    }
     QWidget *first = nullptr;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const CatalogueEntry &e = entries[(offset + i) % entries.size()];
+        const std::size_t at = (offset + i) % entries.size();
+        const CatalogueEntry &e = entries[at];
         if (e.heading) {
             QLabel *l = makeLabel(this, e.name, e.caption, e.left, e.top, e.width, e.height,
                                   QStringLiteral("Arial"), 12);
@@ -183,7 +193,13 @@ CatalogueScreen::CatalogueScreen(const CatalogueDesign &design, QWidget *parent)
                                     QStringLiteral("Arial"), 14.25);
         b->setCursor(arrow);
         b->setEnabled(screenExists(e.target));
-        connect(b, &QPushButton::clicked, this, [this, &e] { press(e); });
+        // Captions repeat from column to column; a screen reader tells them
+        // apart by their heading, and names the screen they open by both.
+        const QString heading = spokenPlace(headings[at], QString());
+        const QString place = spokenPlace(headings[at], e.caption);
+        b->setAccessibleName(spokenSum(e.caption));
+        b->setAccessibleDescription(heading);
+        connect(b, &QPushButton::clicked, this, [this, &e, place] { press(e, place); });
         if (!first)
             first = b;
     }
@@ -195,9 +211,11 @@ CatalogueScreen::CatalogueScreen(const CatalogueDesign &design, QWidget *parent)
     setBackground(this, ColoreCasuale());
 }
 
-void CatalogueScreen::press(const CatalogueEntry &entry)
+void CatalogueScreen::press(const CatalogueEntry &entry, QString place)
 {
     if (entry.numeroMassimo != 0)
         shared().NumeroMassimo = static_cast<std::int16_t>(entry.numeroMassimo);
-    openScreen(entry.target, this);
+    // The window keeps its title; a screen reader names it by the place.
+    if (QWidget *screen = openScreen(entry.target, this))
+        screen->setAccessibleName(place);
 }

@@ -35,5 +35,5 @@ public:
     explicit CatalogueScreen(const CatalogueDesign &design, QWidget *parent = nullptr);
 
 private:
-    void press(const CatalogueEntry &entry);
+    void press(const CatalogueEntry &entry, QString place);
 };

@@ -203,6 +203,11 @@ private slots:
         QTEST(s->Text1->maxLength(), "maxLength");
         s->BottoneAvanti->setEnabled(true);   // as after a right answer
         QCOMPARE(tabOrder(s->Text1), QStringList({"Text1", "BottoneAvanti"}));
+        // A screen reader reads the field by its label, the exercise in words.
+        QCOMPARE(s->Text1->accessibleName(), QStringLiteral("risposta"));
+        QCOMPARE(s->EtichettaNumero->buddy(), s->Text1);
+        if (screen == "Form20")
+            QCOMPARE(s->EtichettaNumero->accessibleName(), QStringLiteral("58 meno 1 uguale"));
         // The window holds every control.
         for (QWidget *w : s->centralWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
             QVERIFY2(s->centralWidget()->rect().contains(w->geometry()), qPrintable(w->objectName()));
@@ -289,6 +294,11 @@ private slots:
         QCOMPARE(f.sound->played.count(f.sound->played.first()), 3);   // three buzzers
         QVERIFY(f.sound->played.first().endsWith("no.wav"));
         QVERIFY(s->ComandoIconaSi->isVisible());
+        QCOMPARE(f.announcer->spoken, (QStringList{
+            "Sbagliato, riprova. Esatti 0, errati 1.", "Sbagliato, riprova. Esatti 0, errati 2.",
+            "Sbagliato, riprova. Esatti 0, errati 3.",
+            "Esatto! 58 meno 1 uguale 57. Esatti 1, errati 3."}));
+        QCOMPARE(s->EtichettaNumero->accessibleName(), QStringLiteral("58 meno 1 uguale 57"));
     }
 
     void solvedWaitsForAvanti()

@@ -1,10 +1,34 @@
 #include "frame/numbers.h"
+#include "frame/spoken.h"
 
 #include <QTest>
 
 class NumbersTest : public QObject {
     Q_OBJECT
 private slots:
+    void spokenTexts_data()
+    {
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("exercise") << "" << " 94 - 1 = " << "94 meno 1 uguale";
+        QTest::newRow("completed") << "" << " 58 - 1 =  57" << "58 meno 1 uguale 57";
+        QTest::newRow("groups") << "" << "1 000 - 1 000 =  9 989" << "1000 meno 1000 uguale 9989";
+        QTest::newRow("millions") << "" << "1 000 000" << "1000000";
+        QTest::newRow("two numbers") << "" << " 7 - 100 = " << "7 meno 100 uguale";
+        QTest::newRow("gap") << "" << " 38 +____ = 100" << "38 più quanto uguale 100";
+        QTest::newRow("caption") << "" << "-1  -10  -100  -1.000" << "meno 1 meno 10 meno 100 meno 1000";
+        QTest::newRow("place") << "entro 99" << "- 1   - 10" << "entro 99, meno 1 meno 10";
+        QTest::newRow("place of a model") << "entro 99 - abaco" << "con cambio" << "entro 99, abaco, con cambio";
+        QTest::newRow("heading alone") << " entro 99 - con la tabella " << "" << "entro 99, con la tabella";
+    }
+    void spokenTexts()
+    {
+        QFETCH(QString, heading);
+        QFETCH(QString, shown);
+        QFETCH(QString, spoken);
+        QCOMPARE(heading.isEmpty() ? spokenSum(shown) : spokenPlace(heading, shown), spoken);
+    }
     void blankForSign()
     {
         QCOMPARE(B(7), QStringLiteral(" 7"));

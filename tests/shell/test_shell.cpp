@@ -248,6 +248,40 @@ private slots:
         }
     }
 
+    void screensAreNamedByTheirPlace_data()
+    {
+        QTest::addColumn<QString>("catalogue");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("place");
+        QTest::newRow("typed") << "FormMenuNumeri" << "Command17" << "meno 1 meno 10" << "entro 99"
+                               << "entro 99, meno 1 meno 10";
+        QTest::newRow("repeated caption") << "FormMenuNumeri" << "Command3" << "meno unità"
+                                          << "entro 999" << "entro 999, meno unità";
+        QTest::newRow("column without heading") << "FormMenuNumeri" << "Command19" << "meno 10"
+                                                << "entro 999" << "entro 999, meno 10";
+        QTest::newRow("abacus") << "FormMenuGrafici" << "Command8" << "con cambio"
+                                << "entro 99, abaco" << "entro 99, abaco, con cambio";
+    }
+    void screensAreNamedByTheirPlace()
+    {
+        QFETCH(QString, catalogue);
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        QFETCH(QString, heading);
+        QFETCH(QString, place);
+        QWidget *menu = openScreen(catalogue);
+        auto *b = menu->findChild<QPushButton *>(button);
+        QCOMPARE(b->accessibleName(), name);
+        QCOMPARE(b->accessibleDescription(), heading);
+        b->click();
+        QWidget *screen = onlyScreen();
+        QVERIFY(screen && screen != menu);
+        QCOMPARE(screen->accessibleName(), place);
+        QCOMPARE(screen->windowTitle(), QStringLiteral("Esercitazioni sulle Tolvena"));
+    }
+
     void maximumNumberIsHandedOver_data()
     {
         QTest::addColumn<QString>("button");
