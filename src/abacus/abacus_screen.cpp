@@ -3,6 +3,7 @@
 #include "frame/keyboard.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
+#include "frame/told.h"
 #include "frame/step_animator.h"
 #include "frame/twips.h"
 #include "frame/widgets.h"
@@ -17,6 +18,9 @@
 namespace {
 
 using Wire = AbacusModel::Wire;
+
+// One bead of each wire, as its buttons are read: "più un'unità".
+const char *const oneBead[3] = {"un'unità", "una decina", "un centinaio"};
 
 // Bead colours, &H00BBGGRR.
 constexpr std::uint32_t green = 0x008000, red = 0x0000FF, lightRed = 0x8080FF,
@@ -285,19 +289,23 @@ AbacusScreen::AbacusScreen(const AbacusScreenRow &row, QWidget *parent)
             plus_[w]->setCursor(pointer(b.plusPointer));
         if (!b.minusPointer.isEmpty())
             minus_[w]->setCursor(pointer(b.minusPointer));
+        plus_[w]->setAccessibleName(QStringLiteral("più ") + QString::fromUtf8(oneBead[w]));
+        minus_[w]->setAccessibleName(QStringLiteral("meno ") + QString::fromUtf8(oneBead[w]));
         connect(plus_[w], &QPushButton::clicked, this, [this, w] {
             if (model_.add(w))
-                refresh();
+                countsChanged();
         });
         connect(minus_[w], &QPushButton::clicked, this, [this, w] {
             if (model_.remove(w))
-                refresh();
+                countsChanged();
         });
     }
 
     // The exchange buttons: the arrow in the colour of the beads delivered.
     const char *const names[2] = {"BottoneCambio", "BottoneCambio2"};
     const char *const arrows[2] = {"arrow_blue", "arrow_red"};
+    const char *const exchangeNames[2] = {"cambio di una decina in dieci unità",
+                                          "cambio di un centinaio in dieci decine"};
     for (int lower = 0; lower + 1 < model_.wires(); ++lower) {
         const QRect &c = l.cambio[lower];
         if (c.isNull())
@@ -306,6 +314,7 @@ AbacusScreen::AbacusScreen(const AbacusScreenRow &row, QWidget *parent)
                                          QStringLiteral("Cambio"), QLatin1String(arrows[lower]),
                                          c.x(), c.y(), c.width(), c.height(), arial, 12);
         button->setCursor(pointer(QLatin1String(arrows[lower])));
+        button->setAccessibleName(QString::fromUtf8(exchangeNames[lower]));
         button->setVisible(model_.rule().exchanges);
         connect(button, &QToolButton::clicked, this, [this, lower] { exchange(lower); });
         (lower == Wire::Units ? BottoneCambio : BottoneCambio2) = button;
@@ -318,7 +327,7 @@ AbacusScreen::AbacusScreen(const AbacusScreenRow &row, QWidget *parent)
     Bot_ricomincia->setCursor(pointer(QStringLiteral("bin")));
     connect(Bot_ricomincia, &QToolButton::clicked, this, [this] {
         if (model_.clear())
-            refresh();
+            countsChanged();
     });
 
     QWidget *previous = nullptr;
@@ -389,6 +398,12 @@ void AbacusScreen::refresh()
     abacus_->refresh();
 }
 
+void AbacusScreen::countsChanged()
+{
+    refresh();
+    tellDescription(abacus_);
+}
+
 void AbacusScreen::exchange(int lower)
 {
     switch (model_.startExchange(lower)) {
@@ -409,7 +424,7 @@ void AbacusScreen::exchange(int lower)
         },
         [this] {
             model_.finishExchange();
-            refresh();
+            countsChanged();
         });
 }
 

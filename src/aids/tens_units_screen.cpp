@@ -6,6 +6,7 @@
 #include "frame/navigation.h"
 #include "frame/services.h"
 #include "frame/step_animator.h"
+#include "frame/told.h"
 #include "frame/twips.h"
 #include "frame/widgets.h"
 
@@ -189,14 +190,14 @@ TensUnitsScreen::TensUnitsScreen(const TensUnitsDesign &design, QWidget *parent)
     BotDecine1->setCursor(pointer(QStringLiteral("disc_red")));
     connect(BotDecine1, &QPushButton::clicked, this, [this] {
         if (model_.addTen())
-            showArea();
+            countsChanged();
     });
     BotUnita1 = makeButton(area(), QStringLiteral("BotUnita1"), QStringLiteral("Unità"),
                            design.unita.x(), design.unita.y(), 1300, 600, arial, 9.75);
     BotUnita1->setCursor(pointer(QStringLiteral("disc_blue")));
     connect(BotUnita1, &QPushButton::clicked, this, [this] {
         if (model_.addUnit())
-            showArea();
+            countsChanged();
     });
     if (model_.offersExchange()) {
         Cambio = makeButton(area(), QStringLiteral("Cambio"), QStringLiteral("Cambio"),
@@ -224,7 +225,7 @@ TensUnitsScreen::TensUnitsScreen(const TensUnitsDesign &design, QWidget *parent)
         b->setProperty("index", i);
         connect(b, &QAbstractButton::clicked, this, [this, i] {
             if (model_.takeTen(i))
-                showArea();
+                countsChanged();
         });
         Decina1.push_back(b);
     }
@@ -235,7 +236,7 @@ TensUnitsScreen::TensUnitsScreen(const TensUnitsDesign &design, QWidget *parent)
         b->setProperty("index", i);
         connect(b, &QAbstractButton::clicked, this, [this, i] {
             if (model_.takeUnit(i))
-                showArea();
+                countsChanged();
         });
         Unita1.push_back(b);
     }
@@ -246,7 +247,7 @@ TensUnitsScreen::TensUnitsScreen(const TensUnitsDesign &design, QWidget *parent)
             b->setProperty("index", i);
             connect(b, &QAbstractButton::clicked, this, [this, i] {
                 if (model_.takeStripUnit(i))
-                    showArea();
+                    countsChanged();
             });
             Unita2.push_back(b);
         }
@@ -314,6 +315,12 @@ void TensUnitsScreen::showArea()
     workArea->setAccessibleDescription(model_.description());
 }
 
+void TensUnitsScreen::countsChanged()
+{
+    showArea();
+    tellDescription(workArea);
+}
+
 void TensUnitsScreen::updateButtons()
 {
     // While a ten is being changed the work area takes no orders.
@@ -348,7 +355,7 @@ void TensUnitsScreen::exchange()
             u->setHidden(!u->isHidden());
     }, [this] {
         model_.finishExchange();
-        showArea();
+        countsChanged();
         updateButtons();
     });
 }
@@ -361,7 +368,7 @@ void TensUnitsScreen::ricomincia()
     // Where no exchange is offered, starting again clears the answer too.
     if (design_.kind == TensUnitsModel::Kind::NoExchange)
         Risultato->clear();
-    showArea();
+    countsChanged();
     updateButtons();
 }
 

@@ -61,6 +61,8 @@ PossibleScreen::PossibleScreen(QWidget *parent) : ExerciseScreen(possibleFrame()
 
         Image1[i] = makePicture(area(), QStringLiteral("Image1"), lights[i], 6120, 1560, 855, 975);
         Image1[i]->setProperty("index", i);
+        Image1[i]->setAccessibleName(i == 0 ? QStringLiteral("semaforo verde")
+                                            : QStringLiteral("semaforo rosso"));
         Image1[i]->hide();
     }
 

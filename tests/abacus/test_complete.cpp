@@ -237,6 +237,7 @@ private slots:
         QCOMPARE(shot.pixelColor(px(4500), px(300)), lightGreen);  // square 70
         QCOMPARE(s->Quadretti->accessibleName(), QStringLiteral("quadretti"));
         QCOMPARE(s->Quadretti->accessibleDescription(), QStringLiteral("17 quadretti colorati"));
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("17 quadretti colorati"));
         // The squares are no answer: nothing is counted.
         QCOMPARE(s->esatti() + s->errati(), 0);
         // Ten tens fill the grid; more do nothing.

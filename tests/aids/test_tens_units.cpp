@@ -255,6 +255,8 @@ private slots:
         click(s->Unita1[5]);
         QVERIFY(s->Decina1[2]->isHidden());
         QCOMPARE(s->workArea->accessibleDescription(), QStringLiteral("8 decine, 8 unità"));
+        QCOMPARE(fakes.announcer->spoken.mid(fakes.announcer->spoken.size() - 2),
+                 QStringList({"8 decine, 9 unità", "8 decine, 8 unità"}));
         click(s->BotDecine1);
         click(s->BotUnita1);
         QVERIFY(!s->Decina1[2]->isHidden());
@@ -267,6 +269,7 @@ private slots:
         QCOMPARE(shown(s->Decina1) + shown(s->Unita1), 0);
         QCOMPARE(s->Risultato->text(), QStringLiteral("4"));
         QCOMPARE(s->workArea->accessibleDescription(), QStringLiteral("0 decine, 0 unità"));
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("0 decine, 0 unità"));
 
         // "Decine" shows the ten of the count, or the lowest hidden one where
         // that shows already; "Cambio" takes the ten of the count less one.
