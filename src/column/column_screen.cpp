@@ -4,6 +4,7 @@
 #include "frame/keyboard.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
+#include "frame/told.h"
 #include "frame/twips.h"
 #include "frame/widgets.h"
 
@@ -215,6 +216,18 @@ QString spoken(const char *what, const QString &text)
     return text.trimmed().isEmpty() ? name : name + QStringLiteral(": ") + text.trimmed();
 }
 
+// The keys that do what an instruction asks of the mouse.
+QString keysFor(const QString &instruction)
+{
+    if (instruction == ColumnTexts::PrimoNumero || instruction == ColumnTexts::SecondoNumero)
+        return QStringLiteral("Con la tastiera: Tab sceglie una cifra, Spazio la prende, "
+                              "le frecce la portano sopra una casella, Spazio la lascia.");
+    if (instruction == ColumnTexts::CambioUnita || instruction == ColumnTexts::CambioDecine)
+        return QStringLiteral("Con la tastiera: Tab va al rettangolino viola, Spazio lo prende, "
+                              "le frecce lo portano al suo posto, Spazio lo lascia.");
+    return QString();
+}
+
 } // namespace
 
 const std::vector<ColumnScreenRow> &columnScreenRows()
@@ -358,8 +371,16 @@ void ColumnScreen::layOutLine()
 void ColumnScreen::refresh(Step before)
 {
     Label3->setText(model_.instruction());
+    Label3->setAccessibleDescription(keysFor(model_.instruction()));
     for (int r : {Minuend, Subtrahend})
         for (int c = 0; c < model_.columns(); ++c) {
+            const QString digit = model_.lineText(r, c).trimmed();
+            line_[r][c]->setAccessibleName(
+                digit.isEmpty() ? QString()
+                                : digit + QStringLiteral(", ") + QString::fromUtf8(columnWord[c])
+                                      + QLatin1Char(' ') + QString::fromUtf8(rowWord[r]));
+            line_[r][c]->setAccessibleDescription(
+                model_.draggable(r, c) ? QStringLiteral("Spazio per prenderla") : QString());
             cell_[r][c]->setText(model_.cellText(r, c));
             cell_[r][c]->setAccessibleName(
                 QString::fromUtf8(columnWord[c]) + QLatin1Char(' ')
@@ -374,6 +395,8 @@ void ColumnScreen::refresh(Step before)
         target_[c]->setText(model_.exchangeTargetText(c));
         mark_[c]->setAccessibleName(spoken(markWord[c], mark_[c]->text()));
         target_[c]->setAccessibleName(spoken(markTargetWord[c], target_[c]->text()));
+        mark_[c]->setAccessibleDescription(
+            model_.exchangeDraggable(c) ? QStringLiteral("Spazio per prenderlo") : QString());
     }
     Lris->setText(model_.resultText());
     layOutLine();
@@ -397,21 +420,50 @@ void ColumnScreen::letGo() { drag_->cancel(); }
 void ColumnScreen::dropped(QLabel *source, QWidget *target)
 {
     const Step before = model_.step();
+    const QString instruction = model_.instruction();
     bool accepted = false;
+    QString refused = QStringLiteral("No, non va qui.");
     for (int r : {Minuend, Subtrahend})
         for (int c = 0; c < model_.columns(); ++c)
             if (source == line_[r][c])
                 for (int tr : {Minuend, Subtrahend})
                     for (int tc = 0; tc < model_.columns(); ++tc)
-                        if (target == cell_[tr][tc])
+                        if (target == cell_[tr][tc]) {
                             accepted = model_.dropDigit(r, c, tr, tc);
+                            if (!accepted)
+                                refused = whyNot(r, tr, tc);
+                        }
     for (int m = 0; m < 2; ++m)
         if (mark_[m] && source == mark_[m])
             for (int t = 0; t < 2; ++t)
-                if (target_[t] && target == target_[t])
+                if (target_[t] && target == target_[t]) {
                     accepted = model_.dropExchange(m, t);
-    if (accepted)
-        refresh(before);
+                    refused = QStringLiteral("No, questo cambio va ")
+                              + QString::fromUtf8(markTargetWord[m]).section(QLatin1Char(' '), 1)
+                              + QLatin1Char('.');
+                }
+    if (!accepted) {
+        tell(refused);
+        return;
+    }
+    refresh(before);
+    tell(QStringLiteral("Al suo posto: ") + target->accessibleName() + QLatin1Char('.'));
+    if (model_.instruction() != instruction && model_.step() != Step::Solved)
+        tell(model_.instruction());
+}
+
+// Why a digit of the line does not go into a cell, in a few words.
+QString ColumnScreen::whyNot(int row, int cellRow, int cellColumn) const
+{
+    if (row != cellRow)
+        return row == Minuend ? QStringLiteral("No, questa cifra è del primo numero.")
+                              : QStringLiteral("No, questa cifra è del secondo numero.");
+    if (model_.lineText(cellRow, cellColumn).trimmed().isEmpty())
+        return QStringLiteral("No, questa casella resta vuota.");
+    if (!model_.cellText(cellRow, cellColumn).isEmpty())
+        return QStringLiteral("No, questa casella è già piena.");
+    return QStringLiteral("No, qui va la cifra delle ") + QString::fromUtf8(columnWord[cellColumn])
+           + QLatin1Char('.');
 }
 
 void ColumnScreen::answer(int column)

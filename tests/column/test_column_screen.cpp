@@ -480,22 +480,32 @@ private slots:
         QCOMPARE(focused(), lda1);
         QVERIFY(d->focusFrame()->isVisible());
         QVERIFY(d->focusFrame()->geometry().contains(lda1->geometry()));
+        QCOMPARE(lda1->accessibleName(), QStringLiteral("2, decine del primo numero"));
+        QCOMPARE(lda1->accessibleDescription(), QStringLiteral("Spazio per prenderla"));
+        QCOMPARE(s->Label3->accessibleDescription(),
+                 QStringLiteral("Con la tastiera: Tab sceglie una cifra, Spazio la prende, le "
+                                "frecce la portano sopra una casella, Spazio la lascia."));
+        const QStringList &spoken = fakes.announcer->spoken;
 
         hit(Qt::Key_Space);
         QVERIFY(d->held());
         QCOMPARE(d->heldLabel(), lda1);
         QCOMPARE(lda1->accessibleDescription(), QStringLiteral("in mano"));
+        QCOMPARE(spoken.last(), QStringLiteral("in mano: 2, decine del primo numero. Le frecce "
+                                               "scelgono dove, Spazio lascia, Esc annulla."));
         QVERIFY(d->outline()->isVisible());
         QCOMPARE(d->outline()->geometry(), lda1->geometry());
         QCOMPARE(d->keyTarget(), nullptr);
         hit(Qt::Key_Tab);   // the targets: Eda1, Eu1, Eda2, Eu2 (the exchange's is hidden)
         QCOMPARE(d->keyTarget(), s->cell(Minuend, Tens));
+        QCOMPARE(spoken.last(), QStringLiteral("sopra: decine del primo numero"));
         QCOMPARE(d->outline()->geometry().center(), s->cell(Minuend, Tens)->geometry().center());
         QVERIFY(d->focusFrame()->geometry().contains(s->cell(Minuend, Tens)->geometry()));
         hit(Qt::Key_Return);
         QVERIFY(!d->held());
         QVERIFY(!d->outline()->isVisible());
         QCOMPARE(lda1->accessibleDescription(), QString());
+        QCOMPARE(spoken.last(), QStringLiteral("Al suo posto: decine del primo numero: 2."));
         QCOMPARE(s->cell(Minuend, Tens)->text(), QStringLiteral(" 2"));
         QCOMPARE(focused(), s->lineLabel(Minuend, Units));
 
@@ -505,6 +515,7 @@ private slots:
         hit(Qt::Key_Space);
         QCOMPARE(s->cell(Minuend, Units)->text(), QStringLiteral(" 3"));
         QCOMPARE(s->Label3->text(), Said::SecondoNumero);
+        QCOMPARE(spoken.last(), Said::SecondoNumero);
         QCOMPARE(focused(), s->lineLabel(Subtrahend, Tens));
 
         hit(Qt::Key_Space);
@@ -521,6 +532,11 @@ private slots:
         // The exchange: its target now lies between the two minuend cells.
         QCOMPARE(focused(), s->exchangeMark(Units));
         QCOMPARE(s->exchangeMark(Units)->accessibleName(), QStringLiteral("cambio di una decina"));
+        QCOMPARE(s->exchangeMark(Units)->accessibleDescription(),
+                 QStringLiteral("Spazio per prenderlo"));
+        QCOMPARE(s->Label3->accessibleDescription(),
+                 QStringLiteral("Con la tastiera: Tab va al rettangolino viola, Spazio lo prende, "
+                                "le frecce lo portano al suo posto, Spazio lo lascia."));
         hit(Qt::Key_Space);
         hit(Qt::Key_Tab, 2);
         QCOMPARE(d->keyTarget(), s->exchangeTarget(Units));
@@ -529,6 +545,7 @@ private slots:
         QCOMPARE(s->exchangeTarget(Units)->accessibleName(), QStringLiteral("cambio nelle unità: 1"));
         QCOMPARE(focused(), s->resultField(Units));
         QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+        QCOMPARE(s->Label3->accessibleDescription(), QString());   // no mouse asked for
 
         answerWithKeys("5");
         QCOMPARE(focused(), s->resultField(Tens));
@@ -651,7 +668,8 @@ private slots:
         hit(Qt::Key_Escape);
         QVERIFY(!s->drag()->held());
         QVERIFY(!s->drag()->outline()->isVisible());
-        QCOMPARE(lda1->accessibleDescription(), QString());
+        QCOMPARE(lda1->accessibleDescription(), QStringLiteral("Spazio per prenderla"));
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("torna al suo posto"));
         QCOMPARE(s->cell(Minuend, Tens)->text(), QString());
         QCOMPARE(s->model().digits().Cifre1, 2);
         QCOMPARE(focused(), lda1);
@@ -678,11 +696,14 @@ private slots:
         hit(Qt::Key_Tab, 2);   // Eu1 wants ' 3'
         QCOMPARE(s->drag()->keyTarget(), s->cell(Minuend, Units));
         hit(Qt::Key_Return);
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("No, qui va la cifra delle unità."));
         QVERIFY(!s->drag()->held());
         QCOMPARE(focused(), lda1);
         hit(Qt::Key_Space);
         hit(Qt::Key_Tab, 3);   // the other row
         hit(Qt::Key_Space);
+        QCOMPARE(fakes.announcer->spoken.last(),
+                 QStringLiteral("No, questa cifra è del primo numero."));
         for (int r : {Minuend, Subtrahend})
             for (int c : {Units, Tens})
                 QCOMPARE(s->cell(r, c)->text(), QString());
@@ -714,7 +735,7 @@ private slots:
         QVERIFY(s->drag()->held());
         drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Units));
         QVERIFY(!s->drag()->held());
-        QCOMPARE(lda1->accessibleDescription(), QString());
+        QCOMPARE(lda1->accessibleDescription(), QStringLiteral("Spazio per prenderla"));
         QCOMPARE(s->cell(Minuend, Units)->text(), QStringLiteral(" 3"));
         QCOMPARE(s->cell(Minuend, Tens)->text(), QString());
         QCOMPARE(s->model().digits().Cifre1, 1);
@@ -746,7 +767,7 @@ private slots:
         s->MenuInformazioni->trigger();
         QCOMPARE(fakes.messages->shown.size(), 1);
         QVERIFY(!s->drag()->held());
-        QCOMPARE(lda1->accessibleDescription(), QString());
+        QCOMPARE(lda1->accessibleDescription(), QStringLiteral("Spazio per prenderla"));
 
         hit(Qt::Key_Space);
         fakes.messages->answers.push_back(MessageBoxes::Answer::No);
