@@ -239,10 +239,8 @@ QPushButton *CatalogueScreen::neighbour(const QPushButton *from, int key) const
             best = b;
         else {
             const QPoint o = distance(best);
-            // Nearest column first, then nearest height; the upper of two as near.
-            if (vertical ? d.y() < o.y()
-                         : std::pair(d.x(), d.y()) < std::pair(o.x(), o.y())
-                               || (d == o && b->y() < best->y()))
+            // Nearest column first, then nearest height.
+            if (vertical ? d.y() < o.y() : std::pair(d.x(), d.y()) < std::pair(o.x(), o.y()))
                 best = b;
         }
     }

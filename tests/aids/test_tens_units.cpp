@@ -259,6 +259,8 @@ private slots:
                  QStringList({"8 decine, 9 unità", "8 decine, 8 unità"}));
         click(s->BotDecine1);
         click(s->BotUnita1);
+        QCOMPARE(fakes.announcer->spoken.mid(fakes.announcer->spoken.size() - 2),
+                 QStringList({"9 decine, 8 unità", "9 decine, 9 unità"}));
         QVERIFY(!s->Decina1[2]->isHidden());
         QVERIFY(!s->Unita1[5]->isHidden());
         QCOMPARE(s->model().contaDecine(), 9);
@@ -329,6 +331,7 @@ private slots:
         QVERIFY(!s->exchangeRunning());
         QVERIFY(fakes.timer->pending.empty());
         QCOMPARE(s->workArea->accessibleDescription(), QStringLiteral("1 decina, 11 unità"));
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("1 decina, 11 unità"));
         QVERIFY(s->Decina1[1]->isHidden() && !s->Decina1[0]->isHidden());
         QCOMPARE(shown(s->Unita2), 10);
         QVERIFY(!s->Cambio->isEnabled());

@@ -316,11 +316,13 @@ private slots:
         drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Units));
         drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Units));      // no longer draggable
         drag(s->lineLabel(Minuend, Tens), s->cell(Minuend, Units));       // filled
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("No, questa casella è già piena."));
         QCOMPARE(s->model().digits().Cifre1, 1);
         drag(s->lineLabel(Minuend, Tens), s->cell(Minuend, Tens));
         placeRow(s, Subtrahend);
         // The mark on a cell, then a digit on the mark's target: refused.
         drag(s->exchangeMark(Units), s->cell(Minuend, Units));
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("No, non va qui."));
         drag(s->lineLabel(Subtrahend, Units), s->exchangeTarget(Units));
         QCOMPARE(s->exchangeTarget(Units)->text(), QString());
         QCOMPARE(s->model().digits().u1, 3);
@@ -359,6 +361,8 @@ private slots:
         QCOMPARE(s->lineLabel(Minuend, Tens)->width(), 0);
         QCOMPARE(s->lineLabel(Minuend, Units)->x(), s->lineLabel(Minuend, Tens)->x());
         QCOMPARE(s->lineLabel(Subtrahend, Units)->x(), s->Label6->geometry().right() + 1);
+        drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Tens));
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("No, questa casella resta vuota."));
         drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Units));
         drag(s->lineLabel(Subtrahend, Units), s->cell(Subtrahend, Units));
         QCOMPARE(s->Label3->text(), Said::Unita);
@@ -615,6 +619,12 @@ private slots:
         // Eh1, CambioDaa, Eda1, CambioUa, Eu1, ...
         QCOMPARE(focused(), s->exchangeMark(Tens));
         hit(Qt::Key_Return);
+        hit(Qt::Key_Tab, 4);   // the units' exchange: refused
+        QCOMPARE(d->keyTarget(), s->exchangeTarget(Units));
+        hit(Qt::Key_Return);
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("No, questo cambio va nelle decine."));
+        QCOMPARE(focused(), s->exchangeMark(Tens));
+        hit(Qt::Key_Return);
         hit(Qt::Key_Tab, 2);
         QCOMPARE(d->keyTarget(), s->exchangeTarget(Tens));
         hit(Qt::Key_Return);
@@ -678,6 +688,7 @@ private slots:
         hit(Qt::Key_Return);
         QVERIFY(!s->drag()->held());
         QCOMPARE(s->model().digits().Cifre1, 2);
+        QCOMPARE(fakes.announcer->spoken.count(QStringLiteral("torna al suo posto")), 2);
         QCOMPARE(focused(), lda1);
         // Esc with nothing held does nothing either.
         hit(Qt::Key_Escape);
