@@ -11,6 +11,8 @@ packages=(
     fonts-liberation fonts-comic-neue
     xvfb xauth x11-utils
     desktop-file-utils appstream dpkg-dev
+    # what a blind child hears: the screen-reader sessions of the tests
+    orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng xdotool dbus at-spi2-core
 )
 
 missing=()

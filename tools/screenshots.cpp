@@ -2,6 +2,7 @@
 // a picture of each into the folder given first, for looking at the layouts.
 // Usage: tolvena-screenshots [--zoom N] OUTDIR [SCREEN...]
 
+#include "frame/focus_frame.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/services.h"
@@ -26,6 +27,7 @@ int main(int argc, char **argv)
         args = args.mid(2);
     }
     installFonts();
+    installFocusFrame();
     registerAllScreens();
     if (args.isEmpty())
         return 2;
@@ -37,6 +39,7 @@ int main(int argc, char **argv)
         QWidget *w = openScreen(name);
         if (!w)
             continue;
+        QApplication::setActiveWindow(w);   // the first focus shows as it does on a desktop
         for (int i = 0; i < 20; ++i)
             app.processEvents();
         w->grab().save(out.filePath(name + QStringLiteral(".png")));

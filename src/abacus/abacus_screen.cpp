@@ -3,8 +3,10 @@
 #include "frame/keyboard.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
-#include "frame/told.h"
+#include "frame/numbers.h"
+#include "frame/spoken.h"
 #include "frame/step_animator.h"
+#include "frame/told.h"
 #include "frame/twips.h"
 #include "frame/widgets.h"
 
@@ -18,9 +20,6 @@
 namespace {
 
 using Wire = AbacusModel::Wire;
-
-// One bead of each wire, as its buttons are read: "più un'unità".
-const char *const oneBead[3] = {"un'unità", "una decina", "un centinaio"};
 
 // Bead colours, &H00BBGGRR.
 constexpr std::uint32_t green = 0x008000, red = 0x0000FF, lightRed = 0x8080FF,
@@ -285,12 +284,13 @@ AbacusScreen::AbacusScreen(const AbacusScreenRow &row, QWidget *parent)
         minus_[w] = makeButton(area(), b.minusName, QStringLiteral("- ") + suffix, b.minus.x(),
                                b.minus.y(), b.minus.width(), b.minus.height(), arial,
                                l.buttonPoints);
+        static const char *const beads[3] = {"un'unità", "una decina", "un centinaio"};
+        plus_[w]->setAccessibleName(QStringLiteral("più ") + QString::fromUtf8(beads[w]));
+        minus_[w]->setAccessibleName(QStringLiteral("meno ") + QString::fromUtf8(beads[w]));
         if (!b.plusPointer.isEmpty())
             plus_[w]->setCursor(pointer(b.plusPointer));
         if (!b.minusPointer.isEmpty())
             minus_[w]->setCursor(pointer(b.minusPointer));
-        plus_[w]->setAccessibleName(QStringLiteral("più ") + QString::fromUtf8(oneBead[w]));
-        minus_[w]->setAccessibleName(QStringLiteral("meno ") + QString::fromUtf8(oneBead[w]));
         connect(plus_[w], &QPushButton::clicked, this, [this, w] {
             if (model_.add(w))
                 countsChanged();
@@ -304,8 +304,6 @@ AbacusScreen::AbacusScreen(const AbacusScreenRow &row, QWidget *parent)
     // The exchange buttons: the arrow in the colour of the beads delivered.
     const char *const names[2] = {"BottoneCambio", "BottoneCambio2"};
     const char *const arrows[2] = {"arrow_blue", "arrow_red"};
-    const char *const exchangeNames[2] = {"cambio di una decina in dieci unità",
-                                          "cambio di un centinaio in dieci decine"};
     for (int lower = 0; lower + 1 < model_.wires(); ++lower) {
         const QRect &c = l.cambio[lower];
         if (c.isNull())
@@ -314,7 +312,9 @@ AbacusScreen::AbacusScreen(const AbacusScreenRow &row, QWidget *parent)
                                          QStringLiteral("Cambio"), QLatin1String(arrows[lower]),
                                          c.x(), c.y(), c.width(), c.height(), arial, 12);
         button->setCursor(pointer(QLatin1String(arrows[lower])));
-        button->setAccessibleName(QString::fromUtf8(exchangeNames[lower]));
+        button->setAccessibleName(lower == Wire::Units
+                                      ? QStringLiteral("cambio di una decina in dieci unità")
+                                      : QStringLiteral("cambio di un centinaio in dieci decine"));
         button->setVisible(model_.rule().exchanges);
         connect(button, &QToolButton::clicked, this, [this, lower] { exchange(lower); });
         (lower == Wire::Units ? BottoneCambio : BottoneCambio2) = button;
@@ -426,6 +426,12 @@ void AbacusScreen::exchange(int lower)
             model_.finishExchange();
             countsChanged();
         });
+}
+
+QString AbacusScreen::spokenSolution() const
+{
+    return spokenSum(EtichettaNumero->text() + QLatin1Char(' ')
+                     + QString::number(readDigits(Text1->text())));
 }
 
 void AbacusScreen::checkAnswer()

@@ -94,6 +94,7 @@ public:
 protected:
     void onAvanti() override;
     void onFirstShown() override;
+    QString spokenSolution() const override;
 
 private:
     void showExercise();

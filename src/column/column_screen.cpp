@@ -290,6 +290,7 @@ ColumnScreen::ColumnScreen(const ColumnScreenRow &row, QWidget *parent)
         field->setFont(designFont(arial, 36));
         field->setMaxLength(l.fieldLength);
         field->setAlignment(Qt::AlignCenter);
+        field->setAccessibleName(QString::fromUtf8(columnWord[c]) + QStringLiteral(" del risultato"));
         place(field, l.field[c].x(), l.field[c].y(), l.field[c].width(), l.field[c].height());
         colourField(field, bgr(columnColour[c]), digitColour[c]);
         field->setEnabled(false);
@@ -366,6 +367,18 @@ void ColumnScreen::layOutLine()
     }
 }
 
+QString ColumnScreen::spokenSolution() const
+{
+    return QStringLiteral("%1 meno %2 uguale %3")
+        .arg(model_.minuend()).arg(model_.subtrahend()).arg(model_.difference());
+}
+
+QString ColumnScreen::spokenExercise() const
+{
+    return QStringLiteral("%1 meno %2 in colonna. %3")
+        .arg(model_.minuend()).arg(model_.subtrahend()).arg(Label3->text());
+}
+
 // Shows the model: instruction, cells, marks, fields and result. `before` is
 // the step the exercise stood at before the last action.
 void ColumnScreen::refresh(Step before)
@@ -380,7 +393,9 @@ void ColumnScreen::refresh(Step before)
                                 : digit + QStringLiteral(", ") + QString::fromUtf8(columnWord[c])
                                       + QLatin1Char(' ') + QString::fromUtf8(rowWord[r]));
             line_[r][c]->setAccessibleDescription(
-                model_.draggable(r, c) ? QStringLiteral("Spazio per prenderla") : QString());
+                model_.draggable(r, c)
+                    ? QStringLiteral("Spazio per prenderla, Tab per scegliere dove, Spazio per posarla")
+                    : QString());
             cell_[r][c]->setText(model_.cellText(r, c));
             cell_[r][c]->setAccessibleName(
                 QString::fromUtf8(columnWord[c]) + QLatin1Char(' ')
@@ -396,7 +411,9 @@ void ColumnScreen::refresh(Step before)
         mark_[c]->setAccessibleName(spoken(markWord[c], mark_[c]->text()));
         target_[c]->setAccessibleName(spoken(markTargetWord[c], target_[c]->text()));
         mark_[c]->setAccessibleDescription(
-            model_.exchangeDraggable(c) ? QStringLiteral("Spazio per prenderlo") : QString());
+            model_.exchangeDraggable(c)
+                ? QStringLiteral("Spazio per prenderlo, Tab per scegliere dove, Spazio per posarlo")
+                : QString());
     }
     Lris->setText(model_.resultText());
     layOutLine();

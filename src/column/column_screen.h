@@ -64,6 +64,8 @@ protected:
     void onAvanti() override;
     void onFirstShown() override;
     void letGo() override;
+    QString spokenSolution() const override;
+    QString spokenExercise() const override;
 
 private:
     void layOutLine();

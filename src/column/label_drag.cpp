@@ -1,5 +1,7 @@
 #include "column/label_drag.h"
 
+#include "frame/focus_frame.h"
+
 #include "frame/look.h"
 #include "frame/told.h"
 #include "frame/twips.h"
@@ -72,6 +74,7 @@ QWidget *LabelDrag::keyTarget() const
 void LabelDrag::addSource(QLabel *label, std::function<bool()> canDrag)
 {
     sources_.push_back({label, std::move(canDrag)});
+    label->setProperty(OwnFocusFrame, true);   // marked by this frame of ours
     label->installEventFilter(this);
     label->setFocusPolicy(Qt::NoFocus);
 }

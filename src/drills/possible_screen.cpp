@@ -3,6 +3,7 @@
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/services.h"
+#include "frame/spoken.h"
 #include "frame/state.h"
 #include "frame/widgets.h"
 
@@ -108,12 +109,23 @@ void PossibleScreen::GeneraEsercizio()
     BottoneAvanti->setEnabled(false);
     model_.next();
     EtNumero->setText(model_.text());
+    // The buttons are read with the subtraction they judge.
+    for (QPushButton *b : Comando)
+        b->setAccessibleDescription(spokenExercise());
+}
+
+QString PossibleScreen::spokenExercise() const { return spokenSum(EtNumero->text()); }
+
+QString PossibleScreen::spokenSolution() const
+{
+    return spokenExercise() + QStringLiteral(": ") + Comando[answered_]->text();
 }
 
 void PossibleScreen::press(int index)
 {
     switch (model_.press(index)) {
     case PossibleDrill::Outcome::Right:
+        answered_ = index;
         rightAnswer();
         Image1[index]->show();
         BottoneAvanti->setEnabled(true);

@@ -31,10 +31,14 @@ public:
 
 protected:
     void onAvanti() override;
+    QString spokenExercise() const override;
+    QString spokenSolution() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void press(int index);
+
+    int answered_ = 0;   // the button of the last right answer
     void showPanel();
     void chooseMaximum(int index);
 

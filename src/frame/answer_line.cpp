@@ -2,6 +2,8 @@
 
 #include "frame/keyboard.h"
 #include "frame/look.h"
+#include "frame/numbers.h"
+#include "frame/spoken.h"
 #include "frame/twips.h"
 #include "frame/widgets.h"
 
@@ -49,6 +51,8 @@ void AnswerLineScreen::showLine(const QString &before, const QString &after)
 {
     EtichettaNumero0->setText(before);
     EtichettaNumero1->setText(after);
+    // A screen reader reads the field with the line it stands in.
+    Text1->setAccessibleDescription(spokenExercise());
     const int height = Text1->height();
     fitText(EtichettaNumero0, height);
     fitText(EtichettaNumero1, height);
@@ -76,6 +80,19 @@ void AnswerLineScreen::checkAnswer()
     case Judged::Ignored:
         break;
     }
+}
+
+QString AnswerLineScreen::spokenExercise() const
+{
+    return spokenSum(EtichettaNumero0->text() + QStringLiteral(" ____ ") + EtichettaNumero1->text());
+}
+
+QString AnswerLineScreen::spokenSolution() const
+{
+    // The answer as it was judged: by its figures only.
+    return spokenSum(EtichettaNumero0->text() + QLatin1Char(' ')
+                     + QString::number(readDigits(Text1->text())) + QLatin1Char(' ')
+                     + EtichettaNumero1->text());
 }
 
 void AnswerLineScreen::onFirstShown() { Text1->setFocus(); }

@@ -49,6 +49,8 @@ protected:
     // may close more.
     virtual void onSolved() {}
     void onFirstShown() override;
+    QString spokenSolution() const override;
+    QString spokenExercise() const override;
 
 private:
     void checkAnswer();

@@ -6,6 +6,7 @@
 #include "frame/navigation.h"
 #include "frame/numbers.h"
 #include "frame/services.h"
+#include "frame/spoken.h"
 #include "frame/state.h"
 #include "frame/twips.h"
 #include "frame/widgets.h"
@@ -194,6 +195,13 @@ void ExerciseScreen::announce(const QString &verdict, const QString &detail)
     announcer.announce(parts.join(QLatin1Char(' ')));
 }
 
+QString ExerciseScreen::spokenExercise() const
+{
+    const auto *label = area_->findChild<QLabel *>(QStringLiteral("EtichettaNumero"),
+                                                   Qt::FindDirectChildrenOnly);
+    return label ? spokenSum(label->text()) : QString();
+}
+
 void ExerciseScreen::onEsci()
 {
     QPointer<ExerciseScreen> self(this);
@@ -220,6 +228,8 @@ void ExerciseScreen::showEvent(QShowEvent *event)
         shown_ = true;
         fitToControls();
         onFirstShown();
+        // Read with the window's name as the window comes up.
+        setAccessibleDescription(spokenExercise());
     }
     QMainWindow::showEvent(event);
 }

@@ -73,6 +73,10 @@ protected:
     // What a screen reader says after "Esatto!": the completed subtraction in
     // words ("94 meno 1 uguale 93"), or nothing where the screen has none.
     virtual QString spokenSolution() const { return {}; }
+    // What a screen reader says of the screen as it opens, after its place:
+    // the exercise in words and what to do. By default the exercise label
+    // ("EtichettaNumero") in words.
+    virtual QString spokenExercise() const;
 
     // Each exercise on a new background colour.
     void newBackground();

@@ -1,4 +1,5 @@
 #include "frame/feedback.h"
+#include "frame/focus_frame.h"
 #include "frame/look.h"
 #include "frame/services.h"
 #include "frame/twips.h"
@@ -53,6 +54,7 @@ int main(int argc, char **argv)
         say(stderr, zoomError + QLatin1Char('\n'));
 
     installFonts();
+    installFocusFrame();
     // Our drawings are few and small; the style's caches need little room.
     QPixmapCache::setCacheLimit(static_cast<int>(2048 * zoom() * zoom()));
     // Say once what is wrong with the sounds; the program goes on without them.

@@ -286,6 +286,9 @@ private slots:
         QCOMPARE(fakes.sound->played.size(), buzzes);
         QVERIFY(fakes.timer->pending.empty() && cambio->isEnabled());
         QCOMPARE(s->model().count(Wire::Units), 3);
+        // After the counts of the three beads, the refusal.
+        QCOMPARE(fakes.announcer->spoken.size(), 4);
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("Sbagliato, riprova. Esatti 0, errati 1."));
     }
 
     void answers()
@@ -303,6 +306,9 @@ private slots:
         QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
         QVERIFY(!s->Text1->isEnabled() && !s->Bot_ricomincia->isEnabled());
         QCOMPARE(QApplication::focusWidget(), s->BottoneAvanti);
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("Esatto! 45 meno 27 uguale 18. Esatti 1, errati 2."));
+        QCOMPARE(s->plusButton(Wire::Tens)->accessibleName(), QStringLiteral("più una decina"));
+        QCOMPARE(s->BottoneCambio2->accessibleName(), QStringLiteral("cambio di un centinaio in dieci decine"));
         click(s->plusButton(Wire::Tens));   // the beads stay usable
         QCOMPARE(s->model().count(Wire::Tens), 1);
         click(s->BottoneAvanti);

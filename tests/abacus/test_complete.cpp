@@ -348,8 +348,13 @@ private slots:
         QCOMPARE(s->Text1->text(), QString());
         QCOMPARE(s->model().contaQuadretti(), 0);
         QCOMPARE(s->EtichettaNumero0->text(), QStringLiteral(" 0  +  "));
+        QCOMPARE(s->Text1->accessibleDescription(), QStringLiteral("0 più quanto uguale 100"));
         type(s->Text1, QStringLiteral("100"));
         QCOMPARE(s->esatti(), 2);
+        QCOMPARE(fakes.announcer->spoken, (QStringList{"1 quadretto colorato",
+            "Esatto! 100 più 0 uguale 100. Esatti 1, errati 0.", "2 quadretti colorati",
+            "Sbagliato, riprova. Esatti 1, errati 1.", "10 quadretti colorati", "0 quadretti colorati",
+            "Esatto! 0 più 100 uguale 100. Esatti 2, errati 1."}));
     }
 
     void layouts_data()

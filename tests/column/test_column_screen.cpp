@@ -30,6 +30,8 @@ const QString CambioDecine = QStringLiteral(
 const QString Unita = QStringLiteral("Sottrai le unità. Scrivi il risultato e premi invio.");
 const QString Decine = QStringLiteral("Sottrai le decine. Scrivi il risultato e premi invio.");
 const QString Centinaia = QStringLiteral("Sottrai le centinaia. Scrivi il risultato e premi invio.");
+// What a digit that may be carried says of the keys.
+const QString CarryDigit = QStringLiteral("Spazio per prenderla, Tab per scegliere dove, Spazio per posarla");
 } // namespace Said
 
 // The draw that makes Int(span * r) + low come out as `value`.
@@ -116,7 +118,10 @@ private slots:
         QVERIFY(s);
         QCOMPARE(s->lineLabel(Minuend, Tens)->text(), QStringLiteral(" 2"));
         QCOMPARE(s->lineLabel(Subtrahend, Units)->text(), QStringLiteral(" 8"));
+        QCOMPARE(s->lineLabel(Minuend, Tens)->accessibleName(), QStringLiteral("2, decine del primo numero"));
+        QCOMPARE(s->lineLabel(Subtrahend, Units)->accessibleName(), QStringLiteral("8, unità del secondo numero"));
         QCOMPARE(s->Label3->text(), Said::PrimoNumero);
+        QCOMPARE(s->accessibleDescription(), "23 meno 18 in colonna. " + Said::PrimoNumero);
         QVERIFY(!s->BottoneAvanti->isEnabled());
         QVERIFY(s->exchangeMark(Units)->isHidden());
         QCOMPARE(s->lineLabel(Minuend, Units)->cursor().shape(), Qt::BitmapCursor);
@@ -142,6 +147,8 @@ private slots:
         QCOMPARE(s->Label3->text(), Said::Unita);
         QVERIFY(s->resultField(Units)->isEnabled());
         QCOMPARE(QApplication::focusWidget(), s->resultField(Units));
+        QCOMPARE(s->resultField(Units)->accessibleName(), QStringLiteral("unità del risultato"));
+        QCOMPARE(s->resultField(Tens)->accessibleName(), QStringLiteral("decine del risultato"));
 
         // A wrong units digit: sad face, one wrong, the buzzer, the text stays.
         type(s->resultField(Units), QStringLiteral("4"));
@@ -174,6 +181,16 @@ private slots:
         // Enter again on the solved exercise counts nothing.
         QTest::keyClick(s->resultField(Tens), Qt::Key_Return);
         QCOMPARE(shared().NumeroEsatti, 1);
+        QCOMPARE(fakes.announcer->spoken, (QStringList{"Al suo posto: decine del primo numero: 2.",
+                                                       "Al suo posto: unità del primo numero: 3.",
+                                                       Said::SecondoNumero,
+                                                       "Al suo posto: decine del secondo numero: 1.",
+                                                       "Al suo posto: unità del secondo numero: 8.",
+                                                       Said::CambioUnita,
+                                                       "Al suo posto: cambio nelle unità: 1.",
+                                                       Said::Unita,
+                                                       "Sbagliato, riprova. Esatti 0, errati 1.",
+                                                       "Esatto! 23 meno 18 uguale 5. Esatti 1, errati 1."}));
 
         // "avanti": a fresh exercise on the same cyan, counts kept.
         fakes.random->push({toGet(57, 79, 20), toGet(20, 57)});
@@ -485,7 +502,7 @@ private slots:
         QVERIFY(d->focusFrame()->isVisible());
         QVERIFY(d->focusFrame()->geometry().contains(lda1->geometry()));
         QCOMPARE(lda1->accessibleName(), QStringLiteral("2, decine del primo numero"));
-        QCOMPARE(lda1->accessibleDescription(), QStringLiteral("Spazio per prenderla"));
+        QCOMPARE(lda1->accessibleDescription(), Said::CarryDigit);
         QCOMPARE(s->Label3->accessibleDescription(),
                  QStringLiteral("Con la tastiera: Tab sceglie una cifra, Spazio la prende, le "
                                 "frecce la portano sopra una casella, Spazio la lascia."));
@@ -537,7 +554,7 @@ private slots:
         QCOMPARE(focused(), s->exchangeMark(Units));
         QCOMPARE(s->exchangeMark(Units)->accessibleName(), QStringLiteral("cambio di una decina"));
         QCOMPARE(s->exchangeMark(Units)->accessibleDescription(),
-                 QStringLiteral("Spazio per prenderlo"));
+                 QStringLiteral("Spazio per prenderlo, Tab per scegliere dove, Spazio per posarlo"));
         QCOMPARE(s->Label3->accessibleDescription(),
                  QStringLiteral("Con la tastiera: Tab va al rettangolino viola, Spazio lo prende, "
                                 "le frecce lo portano al suo posto, Spazio lo lascia."));
@@ -678,7 +695,7 @@ private slots:
         hit(Qt::Key_Escape);
         QVERIFY(!s->drag()->held());
         QVERIFY(!s->drag()->outline()->isVisible());
-        QCOMPARE(lda1->accessibleDescription(), QStringLiteral("Spazio per prenderla"));
+        QCOMPARE(lda1->accessibleDescription(), Said::CarryDigit);
         QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("torna al suo posto"));
         QCOMPARE(s->cell(Minuend, Tens)->text(), QString());
         QCOMPARE(s->model().digits().Cifre1, 2);
@@ -746,7 +763,7 @@ private slots:
         QVERIFY(s->drag()->held());
         drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Units));
         QVERIFY(!s->drag()->held());
-        QCOMPARE(lda1->accessibleDescription(), QStringLiteral("Spazio per prenderla"));
+        QCOMPARE(lda1->accessibleDescription(), Said::CarryDigit);
         QCOMPARE(s->cell(Minuend, Units)->text(), QStringLiteral(" 3"));
         QCOMPARE(s->cell(Minuend, Tens)->text(), QString());
         QCOMPARE(s->model().digits().Cifre1, 1);
@@ -778,7 +795,7 @@ private slots:
         s->MenuInformazioni->trigger();
         QCOMPARE(fakes.messages->shown.size(), 1);
         QVERIFY(!s->drag()->held());
-        QCOMPARE(lda1->accessibleDescription(), QStringLiteral("Spazio per prenderla"));
+        QCOMPARE(lda1->accessibleDescription(), Said::CarryDigit);
 
         hit(Qt::Key_Space);
         fakes.messages->answers.push_back(MessageBoxes::Answer::No);

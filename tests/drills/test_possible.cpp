@@ -165,6 +165,11 @@ private slots:
         QTest::mouseClick(s->Comando[0], Qt::LeftButton);
         QVERIFY(!s->Image1[0]->isHidden());
         QCOMPARE(shared().NumeroEsatti, 2);
+        QCOMPARE(s->Comando[1]->accessibleDescription(), QStringLiteral("8 meno 8 uguale"));
+        QCOMPARE(s->Image1[0]->accessibleName(), QStringLiteral("semaforo verde"));
+        QCOMPARE(fakes.announcer->spoken, (QStringList{"Sbagliato, riprova. Esatti 0, errati 1.",
+                                                       "Esatto! 7 meno 12 uguale: impossibile. Esatti 1, errati 1.",
+                                                       "Esatto! 8 meno 8 uguale: possibile. Esatti 2, errati 1."}));
     }
 
     void panelChoosesTheMaximum()

@@ -206,8 +206,10 @@ private slots:
         // A screen reader reads the field by its label, the exercise in words.
         QCOMPARE(s->Text1->accessibleName(), QStringLiteral("risposta"));
         QCOMPARE(s->EtichettaNumero->buddy(), s->Text1);
-        if (screen == "Form20")
+        if (screen == "Form20") {
             QCOMPARE(s->EtichettaNumero->accessibleName(), QStringLiteral("58 meno 1 uguale"));
+            QCOMPARE(s->accessibleDescription(), QStringLiteral("58 meno 1 uguale"));   // read as it opens
+        }
         // The window holds every control.
         for (QWidget *w : s->centralWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
             QVERIFY2(s->centralWidget()->rect().contains(w->geometry()), qPrintable(w->objectName()));

@@ -1,6 +1,7 @@
 #include "drills/typed_drill.h"
 #include "fakes.h"
 #include "frame/exercise_screen.h"
+#include "frame/focus_frame.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/state.h"
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPointer>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -280,6 +282,64 @@ private slots:
         QVERIFY(screen && screen != menu);
         QCOMPARE(screen->accessibleName(), place);
         QCOMPARE(screen->windowTitle(), QStringLiteral("Esercitazioni sulle Tolvena"));
+    }
+
+    void focusFrameFollowsTheKeyboard()
+    {
+        installFocusFrame();
+        QWidget *menu = openScreen(QStringLiteral("FormMenuNumeri"));
+        QApplication::setActiveWindow(menu);
+        QVERIFY(QTest::qWaitForWindowActive(menu));
+        // The first focus a screen sets shows: a band of 3 + 1 design pixels
+        // (4 pixels at zoom 1) all round the button, in front of the others.
+        auto *first = menu->findChild<QPushButton *>(QStringLiteral("Command1"));
+        QCOMPARE(QApplication::focusWidget(), first);
+        QWidget *frame = focusFrameOf(first);
+        QVERIFY(frame);
+        QCOMPARE(frame->geometry(), first->geometry().adjusted(-4, -4, 4, 4));
+        QCOMPARE(frame->grab().toImage().pixelColor(0, frame->height() / 2), QColor(Qt::black));
+        QCOMPARE(frame->grab().toImage().pixelColor(2, frame->height() / 2), QColor(Qt::black));
+        QCOMPARE(frame->grab().toImage().pixelColor(3, frame->height() / 2), QColor(Qt::white));
+        QVERIFY(!frame->mask().contains(frame->rect().center()));   // the button stays in sight
+        first->raise();
+        QTest::keyClick(first, Qt::Key_Tab);
+        QWidget *next = QApplication::focusWidget();
+        QCOMPARE(frame->parentWidget()->children().last(), frame);   // in front of the others
+        QVERIFY(next != first);
+        QVERIFY(!focusFrameOf(first));
+        QCOMPARE(focusFrameOf(next), frame);
+        QCOMPARE(frame->geometry(), next->geometry().adjusted(-4, -4, 4, 4));
+        // A control that marks its own focus is left to it.
+        next->setProperty(OwnFocusFrame, true);
+        first->setFocus();
+        next->setFocus();
+        QVERIFY(!focusFrameOf(next));
+    }
+
+    void altTakesTheKeyboardToTheMenuBar()
+    {
+        installFocusFrame();
+        auto *s = qobject_cast<ExerciseScreen *>(openScreen(QStringLiteral("Form20")));
+        QApplication::setActiveWindow(s);
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        QWidget *field = QApplication::focusWidget();
+        QTest::keyPress(field, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(field, Qt::Key_Alt);
+        QCOMPARE(s->menuBar()->activeAction(), s->MenuAzzera);   // highlighted
+        QTest::keyClick(s->menuBar(), Qt::Key_Right);
+        QCOMPARE(s->menuBar()->activeAction(), s->MenuInformazioni);
+        // The item shows in the highlight colour, its neighbour does not.
+        const QImage bar = s->menuBar()->grab().toImage();
+        const QColor highlight = s->menuBar()->palette().color(QPalette::Highlight);
+        const auto lit = [&](QAction *a) {
+            const QRect r = s->menuBar()->actionGeometry(a);
+            return bar.pixelColor(r.left() + 2, r.center().y()) == highlight;
+        };
+        QVERIFY(lit(s->MenuInformazioni));
+        QVERIFY(!lit(s->MenuAzzera));
+        QTest::keyClick(s->menuBar(), Qt::Key_Escape);
+        QCOMPARE(s->menuBar()->activeAction(), nullptr);
+        QCOMPARE(QApplication::focusWidget(), field);
     }
 
     void maximumNumberIsHandedOver_data()
