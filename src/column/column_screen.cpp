@@ -375,8 +375,11 @@ QString ColumnScreen::spokenSolution() const
 
 QString ColumnScreen::spokenExercise() const
 {
-    return QStringLiteral("%1 meno %2 in colonna. %3")
-        .arg(model_.minuend()).arg(model_.subtrahend()).arg(Label3->text());
+    // The instruction asks for the mouse: the keys that do the same follow it.
+    return QStringLiteral("%1 meno %2 in colonna. %3 %4")
+        .arg(model_.minuend()).arg(model_.subtrahend()).arg(Label3->text(),
+                                                             keysFor(Label3->text()))
+        .trimmed();
 }
 
 // Shows the model: instruction, cells, marks, fields and result. `before` is
@@ -465,8 +468,13 @@ void ColumnScreen::dropped(QLabel *source, QWidget *target)
     }
     refresh(before);
     tell(QStringLiteral("Al suo posto: ") + target->accessibleName() + QLatin1Char('.'));
-    if (model_.instruction() != instruction && model_.step() != Step::Solved)
-        tell(model_.instruction());
+    // A new instruction is said, with its keys where they are new too.
+    if (model_.instruction() != instruction && model_.step() != Step::Solved) {
+        const QString keys = keysFor(model_.instruction());
+        tell(keys == keysFor(instruction)
+                 ? model_.instruction()
+                 : (model_.instruction() + QLatin1Char(' ') + keys).trimmed());
+    }
 }
 
 // Why a digit of the line does not go into a cell, in a few words.

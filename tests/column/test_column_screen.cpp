@@ -121,7 +121,10 @@ private slots:
         QCOMPARE(s->lineLabel(Minuend, Tens)->accessibleName(), QStringLiteral("2, decine del primo numero"));
         QCOMPARE(s->lineLabel(Subtrahend, Units)->accessibleName(), QStringLiteral("8, unità del secondo numero"));
         QCOMPARE(s->Label3->text(), Said::PrimoNumero);
-        QCOMPARE(s->accessibleDescription(), "23 meno 18 in colonna. " + Said::PrimoNumero);
+        QCOMPARE(s->accessibleDescription(), "23 meno 18 in colonna. " + Said::PrimoNumero
+                                                 + " Con la tastiera: Tab sceglie una cifra, Spazio la "
+                                                   "prende, le frecce la portano sopra una casella, "
+                                                   "Spazio la lascia.");
         QVERIFY(!s->BottoneAvanti->isEnabled());
         QVERIFY(s->exchangeMark(Units)->isHidden());
         QCOMPARE(s->lineLabel(Minuend, Units)->cursor().shape(), Qt::BitmapCursor);
@@ -186,7 +189,9 @@ private slots:
                                                        Said::SecondoNumero,
                                                        "Al suo posto: decine del secondo numero: 1.",
                                                        "Al suo posto: unità del secondo numero: 8.",
-                                                       Said::CambioUnita,
+                                                       Said::CambioUnita + " Con la tastiera: Tab va al "
+                                                       "rettangolino viola, Spazio lo prende, le frecce "
+                                                       "lo portano al suo posto, Spazio lo lascia.",
                                                        "Al suo posto: cambio nelle unità: 1.",
                                                        Said::Unita,
                                                        "Sbagliato, riprova. Esatti 0, errati 1.",
