@@ -6,6 +6,7 @@
 #include "frame/numbers.h"
 #include "frame/spoken.h"
 #include "frame/step_animator.h"
+#include "frame/told.h"
 #include "frame/twips.h"
 #include "frame/widgets.h"
 
@@ -279,11 +280,11 @@ AbacusScreen::AbacusScreen(const AbacusScreenRow &row, QWidget *parent)
             minus_[w]->setCursor(pointer(b.minusPointer));
         connect(plus_[w], &QPushButton::clicked, this, [this, w] {
             if (model_.add(w))
-                refresh();
+                countsChanged();
         });
         connect(minus_[w], &QPushButton::clicked, this, [this, w] {
             if (model_.remove(w))
-                refresh();
+                countsChanged();
         });
     }
 
@@ -313,7 +314,7 @@ AbacusScreen::AbacusScreen(const AbacusScreenRow &row, QWidget *parent)
     Bot_ricomincia->setCursor(pointer(QStringLiteral("bin")));
     connect(Bot_ricomincia, &QToolButton::clicked, this, [this] {
         if (model_.clear())
-            refresh();
+            countsChanged();
     });
 
     QWidget *previous = nullptr;
@@ -384,6 +385,12 @@ void AbacusScreen::refresh()
     abacus_->refresh();
 }
 
+void AbacusScreen::countsChanged()
+{
+    refresh();
+    tellDescription(abacus_);
+}
+
 void AbacusScreen::exchange(int lower)
 {
     switch (model_.startExchange(lower)) {
@@ -407,7 +414,7 @@ void AbacusScreen::exchange(int lower)
         },
         [this] {
             model_.finishExchange();
-            refresh();
+            countsChanged();
             unparkFocus();
         });
 }

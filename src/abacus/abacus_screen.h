@@ -99,6 +99,8 @@ protected:
 private:
     void showExercise();
     void refresh();
+    // After the child moved beads: the controls, and the new counts spoken.
+    void countsChanged();
     void exchange(int lower);
     void checkAnswer();
 

@@ -2,6 +2,7 @@
 
 #include "frame/look.h"
 #include "frame/navigation.h"
+#include "frame/told.h"
 #include "frame/twips.h"
 #include "frame/widgets.h"
 
@@ -247,14 +248,17 @@ void CompleteScreen::colour(Kind kind)
     const bool changed = kind == Kind::Unit ? model_.unit()
                          : kind == Kind::Ten ? model_.ten()
                                              : model_.hundred();
-    if (changed)
+    if (changed) {
         squaresChanged();
+        tellDescription(Quadretti);
+    }
 }
 
 void CompleteScreen::ricomincia()
 {
     model_.restart();
     squaresChanged();
+    tellDescription(Quadretti);
     Text1->clear();
     showLine(model_.before(), model_.after());
 }

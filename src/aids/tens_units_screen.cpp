@@ -6,6 +6,7 @@
 #include "frame/navigation.h"
 #include "frame/services.h"
 #include "frame/step_animator.h"
+#include "frame/told.h"
 #include "frame/twips.h"
 #include "frame/widgets.h"
 
@@ -185,14 +186,14 @@ TensUnitsScreen::TensUnitsScreen(const TensUnitsDesign &design, QWidget *parent)
     BotDecine1->setCursor(pointer(QStringLiteral("disc_red")));
     connect(BotDecine1, &QPushButton::clicked, this, [this] {
         if (model_.addTen())
-            showArea();
+            countsChanged();
     });
     BotUnita1 = makeButton(area(), QStringLiteral("BotUnita1"), QStringLiteral("Unità"),
                            design.unita.x(), design.unita.y(), 1300, 600, arial, 9.75);
     BotUnita1->setCursor(pointer(QStringLiteral("disc_blue")));
     connect(BotUnita1, &QPushButton::clicked, this, [this] {
         if (model_.addUnit())
-            showArea();
+            countsChanged();
     });
     if (model_.offersExchange()) {
         Cambio = makeButton(area(), QStringLiteral("Cambio"), QStringLiteral("Cambio"),
@@ -316,7 +317,7 @@ void TensUnitsScreen::showArea()
 void TensUnitsScreen::takenAway(QAbstractButton *block)
 {
     const bool hadKeys = focusWidget() == block;
-    showArea();
+    countsChanged();
     if (!hadKeys)
         return;
     std::vector<QAbstractButton *> blocks = Decina1;
@@ -333,6 +334,12 @@ void TensUnitsScreen::takenAway(QAbstractButton *block)
         (*next)->setFocus(Qt::TabFocusReason);
     else
         restingPlace()->setFocus(Qt::OtherFocusReason);
+}
+
+void TensUnitsScreen::countsChanged()
+{
+    showArea();
+    tellDescription(workArea);
 }
 
 void TensUnitsScreen::updateButtons()
@@ -374,7 +381,7 @@ void TensUnitsScreen::exchange()
             u->setHidden(!u->isHidden());
     }, [this] {
         model_.finishExchange();
-        showArea();
+        countsChanged();
         updateButtons();
         unparkFocus();
     });
@@ -388,7 +395,7 @@ void TensUnitsScreen::ricomincia()
     // Where no exchange is offered, starting again clears the answer too.
     if (design_.kind == TensUnitsModel::Kind::NoExchange)
         Risultato->clear();
-    showArea();
+    countsChanged();
     updateButtons();
 }
 

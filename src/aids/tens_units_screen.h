@@ -65,6 +65,8 @@ private:
     void ricomincia();
     void showArea();
     void takenAway(QAbstractButton *block);
+    // After a block or button of the child: the area, and its counts spoken.
+    void countsChanged();
     void updateButtons();
     QAbstractButton *block(const QString &name, const QString &accessible, std::uint32_t colour,
                            const QString &cursor, int left, int top, int width, int height);

@@ -4,6 +4,7 @@
 #include "frame/keyboard.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
+#include "frame/told.h"
 #include "frame/twips.h"
 #include "frame/widgets.h"
 
@@ -194,6 +195,18 @@ QString spoken(const char *what, const QString &text)
     return text.trimmed().isEmpty() ? name : name + QStringLiteral(": ") + text.trimmed();
 }
 
+// The keys that do what an instruction asks of the mouse.
+QString keysFor(const QString &instruction)
+{
+    if (instruction == ColumnTexts::PrimoNumero || instruction == ColumnTexts::SecondoNumero)
+        return QStringLiteral("Con la tastiera: Tab sceglie una cifra, Spazio la prende, "
+                              "le frecce la portano sopra una casella, Spazio la lascia.");
+    if (instruction == ColumnTexts::CambioUnita || instruction == ColumnTexts::CambioDecine)
+        return QStringLiteral("Con la tastiera: Tab va al rettangolino viola, Spazio lo prende, "
+                              "le frecce lo portano al suo posto, Spazio lo lascia.");
+    return QString();
+}
+
 } // namespace
 
 const std::vector<ColumnScreenRow> &columnScreenRows()
@@ -307,17 +320,8 @@ void ColumnScreen::GeneraEsercizio()
         if (field)
             field->clear();
     for (int r : {Minuend, Subtrahend})
-        for (int c = 0; c < model_.columns(); ++c) {
-            QLabel *digit = line_[r][c];
-            digit->setText(model_.lineText(r, c));
-            // Where the digit belongs, and how the keys carry it.
-            const QString place = QString::fromUtf8(columnWord[c]) + QLatin1Char(' ')
-                                  + QString::fromUtf8(rowWord[r]);
-            const QString figure = digit->text().trimmed();
-            digit->setAccessibleName(figure.isEmpty() ? place : figure + QStringLiteral(", ") + place);
-            digit->setAccessibleDescription(
-                QStringLiteral("Spazio per prenderla, Tab per scegliere dove, Spazio per posarla"));
-        }
+        for (int c = 0; c < model_.columns(); ++c)
+            line_[r][c]->setText(model_.lineText(r, c));
     refresh(before);
 }
 
@@ -352,8 +356,11 @@ QString ColumnScreen::spokenSolution() const
 
 QString ColumnScreen::spokenExercise() const
 {
-    return QStringLiteral("%1 meno %2 in colonna. %3")
-        .arg(model_.minuend()).arg(model_.subtrahend()).arg(Label3->text());
+    // The instruction asks for the mouse: the keys that do the same follow it.
+    return QStringLiteral("%1 meno %2 in colonna. %3 %4")
+        .arg(model_.minuend()).arg(model_.subtrahend()).arg(Label3->text(),
+                                                             keysFor(Label3->text()))
+        .trimmed();
 }
 
 // Shows the model: instruction, cells, marks, fields and result. `before` is
@@ -361,8 +368,18 @@ QString ColumnScreen::spokenExercise() const
 void ColumnScreen::refresh(Step before)
 {
     Label3->setText(model_.instruction());
+    Label3->setAccessibleDescription(keysFor(model_.instruction()));
     for (int r : {Minuend, Subtrahend})
         for (int c = 0; c < model_.columns(); ++c) {
+            const QString digit = model_.lineText(r, c).trimmed();
+            line_[r][c]->setAccessibleName(
+                digit.isEmpty() ? QString()
+                                : digit + QStringLiteral(", ") + QString::fromUtf8(columnWord[c])
+                                      + QLatin1Char(' ') + QString::fromUtf8(rowWord[r]));
+            line_[r][c]->setAccessibleDescription(
+                model_.draggable(r, c)
+                    ? QStringLiteral("Spazio per prenderla, Tab per scegliere dove, Spazio per posarla")
+                    : QString());
             cell_[r][c]->setText(model_.cellText(r, c));
             cell_[r][c]->setAccessibleName(
                 QString::fromUtf8(columnWord[c]) + QLatin1Char(' ')
@@ -377,6 +394,10 @@ void ColumnScreen::refresh(Step before)
         target_[c]->setText(model_.exchangeTargetText(c));
         mark_[c]->setAccessibleName(spoken(markWord[c], mark_[c]->text()));
         target_[c]->setAccessibleName(spoken(markTargetWord[c], target_[c]->text()));
+        mark_[c]->setAccessibleDescription(
+            model_.exchangeDraggable(c)
+                ? QStringLiteral("Spazio per prenderlo, Tab per scegliere dove, Spazio per posarlo")
+                : QString());
     }
     Lris->setText(model_.resultText());
     layOutLine();
@@ -400,21 +421,55 @@ void ColumnScreen::letGo() { drag_->cancel(); }
 void ColumnScreen::dropped(QLabel *source, QWidget *target)
 {
     const Step before = model_.step();
+    const QString instruction = model_.instruction();
     bool accepted = false;
+    QString refused = QStringLiteral("No, non va qui.");
     for (int r : {Minuend, Subtrahend})
         for (int c = 0; c < model_.columns(); ++c)
             if (source == line_[r][c])
                 for (int tr : {Minuend, Subtrahend})
                     for (int tc = 0; tc < model_.columns(); ++tc)
-                        if (target == cell_[tr][tc])
+                        if (target == cell_[tr][tc]) {
                             accepted = model_.dropDigit(r, c, tr, tc);
+                            if (!accepted)
+                                refused = whyNot(r, tr, tc);
+                        }
     for (int m = 0; m < 2; ++m)
         if (mark_[m] && source == mark_[m])
             for (int t = 0; t < 2; ++t)
-                if (target_[t] && target == target_[t])
+                if (target_[t] && target == target_[t]) {
                     accepted = model_.dropExchange(m, t);
-    if (accepted)
-        refresh(before);
+                    refused = QStringLiteral("No, questo cambio va ")
+                              + QString::fromUtf8(markTargetWord[m]).section(QLatin1Char(' '), 1)
+                              + QLatin1Char('.');
+                }
+    if (!accepted) {
+        tell(refused);
+        return;
+    }
+    refresh(before);
+    tell(QStringLiteral("Al suo posto: ") + target->accessibleName() + QLatin1Char('.'));
+    // A new instruction is said, with its keys where they are new too.
+    if (model_.instruction() != instruction && model_.step() != Step::Solved) {
+        const QString keys = keysFor(model_.instruction());
+        tell(keys == keysFor(instruction)
+                 ? model_.instruction()
+                 : (model_.instruction() + QLatin1Char(' ') + keys).trimmed());
+    }
+}
+
+// Why a digit of the line does not go into a cell, in a few words.
+QString ColumnScreen::whyNot(int row, int cellRow, int cellColumn) const
+{
+    if (row != cellRow)
+        return row == Minuend ? QStringLiteral("No, questa cifra è del primo numero.")
+                              : QStringLiteral("No, questa cifra è del secondo numero.");
+    if (model_.lineText(cellRow, cellColumn).trimmed().isEmpty())
+        return QStringLiteral("No, questa casella resta vuota.");
+    if (!model_.cellText(cellRow, cellColumn).isEmpty())
+        return QStringLiteral("No, questa casella è già piena.");
+    return QStringLiteral("No, qui va la cifra delle ") + QString::fromUtf8(columnWord[cellColumn])
+           + QLatin1Char('.');
 }
 
 void ColumnScreen::answer(int column)

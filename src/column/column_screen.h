@@ -71,6 +71,7 @@ private:
     void layOutLine();
     void refresh(ColumnModel::Step before);
     void dropped(QLabel *source, QWidget *target);
+    QString whyNot(int row, int cellRow, int cellColumn) const;
     void answer(int column);
 
     ColumnLayout layout_;

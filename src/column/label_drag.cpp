@@ -3,6 +3,7 @@
 #include "frame/focus_frame.h"
 
 #include "frame/look.h"
+#include "frame/told.h"
 #include "frame/twips.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 
 namespace {
 const QString InHand = QStringLiteral("in mano");
+const QString BackInPlace = QStringLiteral("torna al suo posto");
 
 bool isEnterOrSpace(const QKeyEvent *key)
 {
@@ -54,7 +56,7 @@ LabelDrag::~LabelDrag()
     if (watchingAll_)
         qApp->removeEventFilter(this);
     if (byKeys_ && source_)
-        source_->setAccessibleDescription(QString());
+        source_->setAccessibleDescription(restDescription_);
 }
 
 QFrame *LabelDrag::outline() const { return outline_; }
@@ -101,7 +103,7 @@ void LabelDrag::watchAll(bool on)
 void LabelDrag::cancel()
 {
     if (byKeys_ && source_)
-        source_->setAccessibleDescription(QString());
+        source_->setAccessibleDescription(restDescription_);
     source_.clear();
     dragging_ = false;
     byKeys_ = false;
@@ -231,7 +233,10 @@ void LabelDrag::pickUp(QLabel *label)
             keyTargets_.push_back(t);
     std::stable_sort(keyTargets_.begin(), keyTargets_.end(),
                      [this](QWidget *a, QWidget *b) { return readsBefore(a, b); });
+    restDescription_ = label->accessibleDescription();
     label->setAccessibleDescription(InHand);
+    tell(InHand + QStringLiteral(": ") + label->accessibleName()
+         + QStringLiteral(". Le frecce scelgono dove, Spazio lascia, Esc annulla."));
     if (outline_) {
         outline_->setGeometry(QRect(label->mapTo(area_, QPoint()), label->size()));
         outline_->show();
@@ -255,6 +260,8 @@ void LabelDrag::step(int by)
         outline_->setGeometry(r);
         outline_->raise();
     }
+    if (target)
+        tell(QStringLiteral("sopra: ") + target->accessibleName());
     showFocusFrame();
 }
 
@@ -284,13 +291,17 @@ bool LabelDrag::key(const Source &source, QKeyEvent *key)
         return true;
     case Qt::Key_Escape:
         cancel();
+        tell(BackInPlace);
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
         // A held key does not let go at once.
-        if (!key->isAutoRepeat())
+        if (!key->isAutoRepeat()) {
+            if (!keyTarget())
+                tell(BackInPlace);
             drop(keyTarget());
+        }
         return true;
     default:
         return false;

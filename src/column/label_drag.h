@@ -16,6 +16,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <QString>
 #include <functional>
 #include <vector>
 
@@ -92,6 +93,7 @@ private:
     bool byKeys_ = false;
     std::vector<QPointer<QWidget>> keyTargets_;   // in reading order
     int keyTarget_ = -1;
+    QString restDescription_;   // a held label's own description, given back
     bool cursorSet_ = false;
     bool watchingAll_ = false;
 };

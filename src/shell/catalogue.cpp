@@ -9,10 +9,13 @@
 #include "frame/twips.h"
 #include "frame/widgets.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include <algorithm>
+#include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -194,6 +197,8 @@ CatalogueScreen::CatalogueScreen(const CatalogueDesign &design, QWidget *parent)
                                     QStringLiteral("Arial"), 14.25);
         b->setCursor(arrow);
         b->setEnabled(screenExists(e.target));
+        b->installEventFilter(this);
+        buttons_.push_back(b);
         // Captions repeat from column to column; a screen reader tells them
         // apart by their heading, and names the screen they open by both.
         const QString heading = spokenPlace(headings[at], QString());
@@ -210,6 +215,52 @@ CatalogueScreen::CatalogueScreen(const CatalogueDesign &design, QWidget *parent)
 
     // Loading: a new colour at every visit, nothing else.
     setBackground(this, ColoreCasuale());
+}
+
+// The arrows move as the wall is read: up and down within a column, left and
+// right to the next column's button nearest in height. At the edge they stay.
+QPushButton *CatalogueScreen::neighbour(const QPushButton *from, int key) const
+{
+    const QPoint at = from->pos();
+    const bool vertical = key == Qt::Key_Up || key == Qt::Key_Down;
+    const int ahead = key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 1;
+    QPushButton *best = nullptr;
+    auto distance = [&](const QPushButton *b) {
+        const QPoint d = b->pos() - at;
+        return vertical ? QPoint(0, d.y() * ahead) : QPoint(d.x() * ahead, std::abs(d.y()));
+    };
+    for (QPushButton *b : buttons_) {
+        if (b == from || !b->isEnabled())
+            continue;
+        const QPoint d = distance(b);
+        const bool sameColumn = b->x() == at.x();
+        if ((vertical ? !sameColumn || d.y() <= 0 : d.x() <= 0))
+            continue;
+        if (!best)
+            best = b;
+        else {
+            const QPoint o = distance(best);
+            // Nearest column first, then nearest height.
+            if (vertical ? d.y() < o.y() : std::pair(d.x(), d.y()) < std::pair(o.x(), o.y()))
+                best = b;
+        }
+    }
+    return best;
+}
+
+bool CatalogueScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    auto *key = static_cast<QKeyEvent *>(event);
+    auto *from = qobject_cast<QPushButton *>(watched);
+    const int k = key->key();
+    if (!from || (key->modifiers() & ~Qt::KeypadModifier)
+        || (k != Qt::Key_Up && k != Qt::Key_Down && k != Qt::Key_Left && k != Qt::Key_Right))
+        return false;
+    if (QPushButton *to = neighbour(from, k))
+        to->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 void CatalogueScreen::press(const CatalogueEntry &entry, QString place)

@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <vector>
 
+class QPushButton;
+
 struct CatalogueEntry {
     bool heading = false;
     QString name;          // Command12, Label5...
@@ -34,6 +36,12 @@ class CatalogueScreen : public QWidget {
 public:
     explicit CatalogueScreen(const CatalogueDesign &design, QWidget *parent = nullptr);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    QPushButton *neighbour(const QPushButton *from, int key) const;
     void press(const CatalogueEntry &entry, QString place);
+
+    std::vector<QPushButton *> buttons_;
 };

@@ -90,20 +90,25 @@ private slots:
         QTest::addColumn<QRect>("ricomincia");
         QTest::addColumn<QRect>("avanti");
         QTest::addColumn<QRect>("iconaSi");
+        QTest::addColumn<QStringList>("names");   // + u, - da, + h, - h, the exchanges
+        const QString u = QStringLiteral("più un'unità"), da = QStringLiteral("meno una decina"),
+                      h = QStringLiteral("più un centinaio"), hm = QStringLiteral("meno un centinaio"),
+                      tenToUnits = QStringLiteral("cambio di una decina in dieci unità"),
+                      hundredToTens = QStringLiteral("cambio di un centinaio in dieci decine");
         QTest::newRow("Form99d3") << "Form99d3" << QStringList{"Bot_u", "Bot_da", "Command1",
             "Command2", "Text1", "Bot_ricomincia", "BottoneCambio", "Bot_u"}
             << QStringList{"Bot_u", "Bot_da", "Command1", "Command2", "Text1", "Bot_ricomincia",
                            "BottoneAvanti", "BottoneCambio"}
             << QRect(5280, 7320, 975, 735) << QRect(3480, 3600, 1485, 960)
             << QRect(9000, 5520, 1905, 990) << QRect(9000, 6960, 1935, 975)
-            << QRect(9420, 360, 1095, 975);
+            << QRect(9420, 360, 1095, 975) << QStringList{u, da, tenToUnits};
         QTest::newRow("Form99d1") << "Form99d1" << QStringList{"Bot_u", "Bot_da", "Command1",
             "Command2", "Bot_ricomincia", "Text1", "Bot_u"}
             << QStringList{"Bot_u", "Bot_da", "Command1", "Command2", "BottoneAvanti",
                            "Bot_ricomincia", "Text1"}
             << QRect(4920, 7080, 975, 735) << QRect()
             << QRect(9360, 5400, 1905, 990) << QRect(9360, 6840, 1935, 975)
-            << QRect(9780, 240, 1095, 975);
+            << QRect(9780, 240, 1095, 975) << QStringList{u, da};
         QTest::newRow("Form999c") << "Form999c" << QStringList{"Bot_u", "Bot_da", "Bot_h",
             "Command1", "Command2", "Command3", "Text1", "Bot_ricomincia", "BottoneCambio",
             "BottoneCambio2", "Bot_u"}
@@ -111,14 +116,14 @@ private slots:
                            "BottoneAvanti", "Bot_ricomincia", "BottoneCambio", "BottoneCambio2"}
             << QRect(6360, 7305, 765, 630) << QRect(4800, 5280, 1170, 960)
             << QRect(9120, 4560, 1905, 990) << QRect(9120, 6480, 1935, 975)
-            << QRect(9540, 480, 1095, 975);
+            << QRect(9540, 480, 1095, 975) << QStringList{u, da, h, hm, tenToUnits, hundredToTens};
         QTest::newRow("Form999a") << "Form999a" << QStringList{"Bot_u", "Bot_da", "Bot_h",
             "Command1", "Command2", "Command3", "Text1", "Bot_ricomincia", "Bot_u"}
             << QStringList{"Bot_u", "Bot_da", "Bot_h", "Command1", "Command2", "Command3", "Text1",
                            "BottoneAvanti", "Bot_ricomincia"}
             << QRect(6360, 7305, 765, 630) << QRect()
             << QRect(9120, 4560, 1905, 990) << QRect(9120, 6480, 1935, 975)
-            << QRect(9540, 480, 1095, 975);
+            << QRect(9540, 480, 1095, 975) << QStringList{u, da, h, hm};
     }
     void focusOrder()
     {
@@ -148,6 +153,15 @@ private slots:
             QCOMPARE(s->BottoneCambio->text(), QStringLiteral("Cambio"));
         }
         QCOMPARE(s->Text1->maxLength(), 4);
+        QStringList names{s->plusButton(Wire::Units)->accessibleName(),
+                          s->minusButton(Wire::Tens)->accessibleName()};
+        if (s->model().wires() == 3)
+            names << s->plusButton(Wire::Hundreds)->accessibleName()
+                  << s->minusButton(Wire::Hundreds)->accessibleName();
+        for (QToolButton *c : {s->BottoneCambio, s->BottoneCambio2})
+            if (c && cambio.isValid())
+                names << c->accessibleName();
+        QTEST(names, "names");
         s->BottoneAvanti->setEnabled(true);
         QTEST(tabOrder(s->plusButton(Wire::Units)), "withAvanti");
     }
@@ -165,6 +179,7 @@ private slots:
         click(s->plusButton(Wire::Tens), 12);
         click(s->plusButton(Wire::Units), 25);
         QCOMPARE(s->abacus()->accessibleDescription(), QStringLiteral("9 decine, 19 unità"));
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("9 decine, 19 unità"));
         // Centres: tens bead 8 (2300, 1800), units 0 (6060, 6600), 9 (6060,
         // 1200) and 18 (5400, 1800), 600 twips each.
         QVERIFY(painted(s, 2600, 2100, red));
@@ -226,6 +241,7 @@ private slots:
         QVERIFY(step());   // the last wait ends it
         QVERIFY(fakes.timer->pending.empty());
         QCOMPARE(s->abacus()->accessibleDescription(), QStringLiteral("2 decine, 19 unità"));
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("2 decine, 19 unità"));
         QVERIFY(!s->BottoneCambio->isEnabled());
         QVERIFY(s->plusButton(Wire::Units)->isEnabled() && s->Bot_ricomincia->isEnabled());
         QCOMPARE(s->focusWidget(), s->Text1);   // "Cambio" is closed now
@@ -233,6 +249,7 @@ private slots:
         s->Text1->setText(QStringLiteral("12"));
         click(s->Bot_ricomincia);
         QCOMPARE(s->abacus()->accessibleDescription(), QStringLiteral("0 decine, 0 unità"));
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("0 decine, 0 unità"));
         QVERIFY(s->BottoneCambio->isEnabled());
         QCOMPARE(s->Text1->text(), QStringLiteral("12"));
         // "Cambio" pressed where the keys are not (as a screen reader does):
@@ -280,7 +297,9 @@ private slots:
         QCOMPARE(fakes.sound->played.size(), buzzes);
         QVERIFY(fakes.timer->pending.empty() && cambio->isEnabled());
         QCOMPARE(s->model().count(Wire::Units), 3);
-        QCOMPARE(fakes.announcer->spoken, QStringList{"Sbagliato, riprova. Esatti 0, errati 1."});
+        // After the counts of the three beads, the refusal.
+        QCOMPARE(fakes.announcer->spoken.size(), 4);
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("Sbagliato, riprova. Esatti 0, errati 1."));
     }
 
     void answers()

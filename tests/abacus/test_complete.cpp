@@ -237,6 +237,7 @@ private slots:
         QCOMPARE(shot.pixelColor(px(4500), px(300)), lightGreen);  // square 70
         QCOMPARE(s->Quadretti->accessibleName(), QStringLiteral("quadretti"));
         QCOMPARE(s->Quadretti->accessibleDescription(), QStringLiteral("17 quadretti colorati"));
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("17 quadretti colorati"));
         // The squares are no answer: nothing is counted.
         QCOMPARE(s->esatti() + s->errati(), 0);
         // Ten tens fill the grid; more do nothing.
@@ -350,8 +351,10 @@ private slots:
         QCOMPARE(s->Text1->accessibleDescription(), QStringLiteral("0 più quanto uguale 100"));
         type(s->Text1, QStringLiteral("100"));
         QCOMPARE(s->esatti(), 2);
-        QCOMPARE(fakes.announcer->spoken, (QStringList{"Esatto! 100 più 0 uguale 100. Esatti 1, errati 0.",
-            "Sbagliato, riprova. Esatti 1, errati 1.", "Esatto! 0 più 100 uguale 100. Esatti 2, errati 1."}));
+        QCOMPARE(fakes.announcer->spoken, (QStringList{"1 quadretto colorato",
+            "Esatto! 100 più 0 uguale 100. Esatti 1, errati 0.", "2 quadretti colorati",
+            "Sbagliato, riprova. Esatti 1, errati 1.", "10 quadretti colorati", "0 quadretti colorati",
+            "Esatto! 0 più 100 uguale 100. Esatti 2, errati 1."}));
     }
 
     void layouts_data()

@@ -255,8 +255,12 @@ private slots:
         click(s->Unita1[5]);
         QVERIFY(s->Decina1[2]->isHidden());
         QCOMPARE(s->workArea->accessibleDescription(), QStringLiteral("8 decine, 8 unità"));
+        QCOMPARE(fakes.announcer->spoken.mid(fakes.announcer->spoken.size() - 2),
+                 QStringList({"8 decine, 9 unità", "8 decine, 8 unità"}));
         click(s->BotDecine1);
         click(s->BotUnita1);
+        QCOMPARE(fakes.announcer->spoken.mid(fakes.announcer->spoken.size() - 2),
+                 QStringList({"9 decine, 8 unità", "9 decine, 9 unità"}));
         QVERIFY(!s->Decina1[2]->isHidden());
         QVERIFY(!s->Unita1[5]->isHidden());
         QCOMPARE(s->model().contaDecine(), 9);
@@ -267,6 +271,7 @@ private slots:
         QCOMPARE(shown(s->Decina1) + shown(s->Unita1), 0);
         QCOMPARE(s->Risultato->text(), QStringLiteral("4"));
         QCOMPARE(s->workArea->accessibleDescription(), QStringLiteral("0 decine, 0 unità"));
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("0 decine, 0 unità"));
         // Taken away with the keys, a ten or unit hands them on to the next
         // one shown, else to the one before, else to the answer field.
         for (int i = 0; i < 3; ++i)
@@ -342,6 +347,7 @@ private slots:
         QVERIFY(!s->exchangeRunning());
         QVERIFY(fakes.timer->pending.empty());
         QCOMPARE(s->workArea->accessibleDescription(), QStringLiteral("1 decina, 11 unità"));
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("1 decina, 11 unità"));
         QVERIFY(s->Decina1[1]->isHidden() && !s->Decina1[0]->isHidden());
         QCOMPARE(shown(s->Unita2), 10);
         QVERIFY(!s->Cambio->isEnabled());

@@ -30,6 +30,8 @@ const QString CambioDecine = QStringLiteral(
 const QString Unita = QStringLiteral("Sottrai le unità. Scrivi il risultato e premi invio.");
 const QString Decine = QStringLiteral("Sottrai le decine. Scrivi il risultato e premi invio.");
 const QString Centinaia = QStringLiteral("Sottrai le centinaia. Scrivi il risultato e premi invio.");
+// What a digit that may be carried says of the keys.
+const QString CarryDigit = QStringLiteral("Spazio per prenderla, Tab per scegliere dove, Spazio per posarla");
 } // namespace Said
 
 // The draw that makes Int(span * r) + low come out as `value`.
@@ -119,7 +121,10 @@ private slots:
         QCOMPARE(s->lineLabel(Minuend, Tens)->accessibleName(), QStringLiteral("2, decine del primo numero"));
         QCOMPARE(s->lineLabel(Subtrahend, Units)->accessibleName(), QStringLiteral("8, unità del secondo numero"));
         QCOMPARE(s->Label3->text(), Said::PrimoNumero);
-        QCOMPARE(s->accessibleDescription(), "23 meno 18 in colonna. " + Said::PrimoNumero);
+        QCOMPARE(s->accessibleDescription(), "23 meno 18 in colonna. " + Said::PrimoNumero
+                                                 + " Con la tastiera: Tab sceglie una cifra, Spazio la "
+                                                   "prende, le frecce la portano sopra una casella, "
+                                                   "Spazio la lascia.");
         QVERIFY(!s->BottoneAvanti->isEnabled());
         QVERIFY(s->exchangeMark(Units)->isHidden());
         QCOMPARE(s->lineLabel(Minuend, Units)->cursor().shape(), Qt::BitmapCursor);
@@ -179,7 +184,17 @@ private slots:
         // Enter again on the solved exercise counts nothing.
         QTest::keyClick(s->resultField(Tens), Qt::Key_Return);
         QCOMPARE(shared().NumeroEsatti, 1);
-        QCOMPARE(fakes.announcer->spoken, (QStringList{"Sbagliato, riprova. Esatti 0, errati 1.",
+        QCOMPARE(fakes.announcer->spoken, (QStringList{"Al suo posto: decine del primo numero: 2.",
+                                                       "Al suo posto: unità del primo numero: 3.",
+                                                       Said::SecondoNumero,
+                                                       "Al suo posto: decine del secondo numero: 1.",
+                                                       "Al suo posto: unità del secondo numero: 8.",
+                                                       Said::CambioUnita + " Con la tastiera: Tab va al "
+                                                       "rettangolino viola, Spazio lo prende, le frecce "
+                                                       "lo portano al suo posto, Spazio lo lascia.",
+                                                       "Al suo posto: cambio nelle unità: 1.",
+                                                       Said::Unita,
+                                                       "Sbagliato, riprova. Esatti 0, errati 1.",
                                                        "Esatto! 23 meno 18 uguale 5. Esatti 1, errati 1."}));
 
         // "avanti": a fresh exercise on the same cyan, counts kept.
@@ -323,11 +338,13 @@ private slots:
         drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Units));
         drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Units));      // no longer draggable
         drag(s->lineLabel(Minuend, Tens), s->cell(Minuend, Units));       // filled
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("No, questa casella è già piena."));
         QCOMPARE(s->model().digits().Cifre1, 1);
         drag(s->lineLabel(Minuend, Tens), s->cell(Minuend, Tens));
         placeRow(s, Subtrahend);
         // The mark on a cell, then a digit on the mark's target: refused.
         drag(s->exchangeMark(Units), s->cell(Minuend, Units));
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("No, non va qui."));
         drag(s->lineLabel(Subtrahend, Units), s->exchangeTarget(Units));
         QCOMPARE(s->exchangeTarget(Units)->text(), QString());
         QCOMPARE(s->model().digits().u1, 3);
@@ -366,6 +383,8 @@ private slots:
         QCOMPARE(s->lineLabel(Minuend, Tens)->width(), 0);
         QCOMPARE(s->lineLabel(Minuend, Units)->x(), s->lineLabel(Minuend, Tens)->x());
         QCOMPARE(s->lineLabel(Subtrahend, Units)->x(), s->Label6->geometry().right() + 1);
+        drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Tens));
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("No, questa casella resta vuota."));
         drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Units));
         drag(s->lineLabel(Subtrahend, Units), s->cell(Subtrahend, Units));
         QCOMPARE(s->Label3->text(), Said::Unita);
@@ -487,22 +506,32 @@ private slots:
         QCOMPARE(focused(), lda1);
         QVERIFY(d->focusFrame()->isVisible());
         QVERIFY(d->focusFrame()->geometry().contains(lda1->geometry()));
+        QCOMPARE(lda1->accessibleName(), QStringLiteral("2, decine del primo numero"));
+        QCOMPARE(lda1->accessibleDescription(), Said::CarryDigit);
+        QCOMPARE(s->Label3->accessibleDescription(),
+                 QStringLiteral("Con la tastiera: Tab sceglie una cifra, Spazio la prende, le "
+                                "frecce la portano sopra una casella, Spazio la lascia."));
+        const QStringList &spoken = fakes.announcer->spoken;
 
         hit(Qt::Key_Space);
         QVERIFY(d->held());
         QCOMPARE(d->heldLabel(), lda1);
         QCOMPARE(lda1->accessibleDescription(), QStringLiteral("in mano"));
+        QCOMPARE(spoken.last(), QStringLiteral("in mano: 2, decine del primo numero. Le frecce "
+                                               "scelgono dove, Spazio lascia, Esc annulla."));
         QVERIFY(d->outline()->isVisible());
         QCOMPARE(d->outline()->geometry(), lda1->geometry());
         QCOMPARE(d->keyTarget(), nullptr);
         hit(Qt::Key_Tab);   // the targets: Eda1, Eu1, Eda2, Eu2 (the exchange's is hidden)
         QCOMPARE(d->keyTarget(), s->cell(Minuend, Tens));
+        QCOMPARE(spoken.last(), QStringLiteral("sopra: decine del primo numero"));
         QCOMPARE(d->outline()->geometry().center(), s->cell(Minuend, Tens)->geometry().center());
         QVERIFY(d->focusFrame()->geometry().contains(s->cell(Minuend, Tens)->geometry()));
         hit(Qt::Key_Return);
         QVERIFY(!d->held());
         QVERIFY(!d->outline()->isVisible());
         QCOMPARE(lda1->accessibleDescription(), QString());
+        QCOMPARE(spoken.last(), QStringLiteral("Al suo posto: decine del primo numero: 2."));
         QCOMPARE(s->cell(Minuend, Tens)->text(), QStringLiteral(" 2"));
         QCOMPARE(focused(), s->lineLabel(Minuend, Units));
 
@@ -512,6 +541,7 @@ private slots:
         hit(Qt::Key_Space);
         QCOMPARE(s->cell(Minuend, Units)->text(), QStringLiteral(" 3"));
         QCOMPARE(s->Label3->text(), Said::SecondoNumero);
+        QCOMPARE(spoken.last(), Said::SecondoNumero);
         QCOMPARE(focused(), s->lineLabel(Subtrahend, Tens));
 
         hit(Qt::Key_Space);
@@ -528,6 +558,11 @@ private slots:
         // The exchange: its target now lies between the two minuend cells.
         QCOMPARE(focused(), s->exchangeMark(Units));
         QCOMPARE(s->exchangeMark(Units)->accessibleName(), QStringLiteral("cambio di una decina"));
+        QCOMPARE(s->exchangeMark(Units)->accessibleDescription(),
+                 QStringLiteral("Spazio per prenderlo, Tab per scegliere dove, Spazio per posarlo"));
+        QCOMPARE(s->Label3->accessibleDescription(),
+                 QStringLiteral("Con la tastiera: Tab va al rettangolino viola, Spazio lo prende, "
+                                "le frecce lo portano al suo posto, Spazio lo lascia."));
         hit(Qt::Key_Space);
         hit(Qt::Key_Tab, 2);
         QCOMPARE(d->keyTarget(), s->exchangeTarget(Units));
@@ -536,6 +571,7 @@ private slots:
         QCOMPARE(s->exchangeTarget(Units)->accessibleName(), QStringLiteral("cambio nelle unità: 1"));
         QCOMPARE(focused(), s->resultField(Units));
         QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+        QCOMPARE(s->Label3->accessibleDescription(), QString());   // no mouse asked for
 
         answerWithKeys("5");
         QCOMPARE(focused(), s->resultField(Tens));
@@ -605,6 +641,12 @@ private slots:
         // Eh1, CambioDaa, Eda1, CambioUa, Eu1, ...
         QCOMPARE(focused(), s->exchangeMark(Tens));
         hit(Qt::Key_Return);
+        hit(Qt::Key_Tab, 4);   // the units' exchange: refused
+        QCOMPARE(d->keyTarget(), s->exchangeTarget(Units));
+        hit(Qt::Key_Return);
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("No, questo cambio va nelle decine."));
+        QCOMPARE(focused(), s->exchangeMark(Tens));
+        hit(Qt::Key_Return);
         hit(Qt::Key_Tab, 2);
         QCOMPARE(d->keyTarget(), s->exchangeTarget(Tens));
         hit(Qt::Key_Return);
@@ -658,7 +700,8 @@ private slots:
         hit(Qt::Key_Escape);
         QVERIFY(!s->drag()->held());
         QVERIFY(!s->drag()->outline()->isVisible());
-        QCOMPARE(lda1->accessibleDescription(), QString());
+        QCOMPARE(lda1->accessibleDescription(), Said::CarryDigit);
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("torna al suo posto"));
         QCOMPARE(s->cell(Minuend, Tens)->text(), QString());
         QCOMPARE(s->model().digits().Cifre1, 2);
         QCOMPARE(focused(), lda1);
@@ -667,6 +710,7 @@ private slots:
         hit(Qt::Key_Return);
         QVERIFY(!s->drag()->held());
         QCOMPARE(s->model().digits().Cifre1, 2);
+        QCOMPARE(fakes.announcer->spoken.count(QStringLiteral("torna al suo posto")), 2);
         QCOMPARE(focused(), lda1);
         // Esc with nothing held does nothing either.
         hit(Qt::Key_Escape);
@@ -685,11 +729,14 @@ private slots:
         hit(Qt::Key_Tab, 2);   // Eu1 wants ' 3'
         QCOMPARE(s->drag()->keyTarget(), s->cell(Minuend, Units));
         hit(Qt::Key_Return);
+        QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("No, qui va la cifra delle unità."));
         QVERIFY(!s->drag()->held());
         QCOMPARE(focused(), lda1);
         hit(Qt::Key_Space);
         hit(Qt::Key_Tab, 3);   // the other row
         hit(Qt::Key_Space);
+        QCOMPARE(fakes.announcer->spoken.last(),
+                 QStringLiteral("No, questa cifra è del primo numero."));
         for (int r : {Minuend, Subtrahend})
             for (int c : {Units, Tens})
                 QCOMPARE(s->cell(r, c)->text(), QString());
@@ -721,7 +768,7 @@ private slots:
         QVERIFY(s->drag()->held());
         drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Units));
         QVERIFY(!s->drag()->held());
-        QCOMPARE(lda1->accessibleDescription(), QString());
+        QCOMPARE(lda1->accessibleDescription(), Said::CarryDigit);
         QCOMPARE(s->cell(Minuend, Units)->text(), QStringLiteral(" 3"));
         QCOMPARE(s->cell(Minuend, Tens)->text(), QString());
         QCOMPARE(s->model().digits().Cifre1, 1);
@@ -753,7 +800,7 @@ private slots:
         s->MenuInformazioni->trigger();
         QCOMPARE(fakes.messages->shown.size(), 1);
         QVERIFY(!s->drag()->held());
-        QCOMPARE(lda1->accessibleDescription(), QString());
+        QCOMPARE(lda1->accessibleDescription(), Said::CarryDigit);
 
         hit(Qt::Key_Space);
         fakes.messages->answers.push_back(MessageBoxes::Answer::No);

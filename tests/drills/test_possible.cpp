@@ -267,6 +267,8 @@ private slots:
             QCOMPARE(s->Image1[i]->geometry(), twipsRect(6120, 1560, 855, 975));
             QCOMPARE(s->Image1[i]->property("index").toInt(), i);
         }
+        QCOMPARE(s->Image1[0]->accessibleName(), QStringLiteral("semaforo verde"));
+        QCOMPARE(s->Image1[1]->accessibleName(), QStringLiteral("semaforo rosso"));
         QCOMPARE(s->ComandoIconaSi->geometry(), twipsRect(8460, 120, 1095, 975));
         QCOMPARE(s->ComandoIconaNo->geometry(), twipsRect(8400, 150, 1095, 975));
         QCOMPARE(s->EtichettaEsatti->geometry(), twipsRect(9000, 1170, 975, 615));

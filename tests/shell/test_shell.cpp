@@ -533,6 +533,45 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), before);
     }
 
+    // The arrows read the wall as the eye does: down a column, across to the
+    // button of the next column at the nearest height, and stop at an edge.
+    void catalogueArrowsFollowTheColumns_data()
+    {
+        QTest::addColumn<QString>("catalogue");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("keys");   // Up, Down, Left, Right
+        QTest::addColumn<QStringList>("path");
+        QTest::newRow("down the first column") << "FormMenuNumeri" << "Command1" << "DDDDDDDD"
+            << QStringList{"Command9", "Command23", "Command2", "Command28", "Command14",
+                           "Command24", "Command15", "Command15"};
+        QTest::newRow("along the bottom and back") << "FormMenuNumeri" << "Command15" << "RRRRULLU"
+            << QStringList{"Command3", "Command7", "Command26", "Command26", "Command30",
+                           "Command4", "Command10", "Command8"};
+        QTest::newRow("first column's edges") << "FormMenuNumeri" << "Command12" << "UL"
+            << QStringList{"Command12", "Command12"};
+        QTest::newRow("graphic") << "FormMenuGrafici" << "Command3" << "LURRDD"
+            << QStringList{"Command1", "Command1", "Command3", "Command23", "Command15",
+                           "Command6"};
+    }
+    void catalogueArrowsFollowTheColumns()
+    {
+        QFETCH(QString, catalogue);
+        QFETCH(QString, from);
+        QFETCH(QString, keys);
+        QWidget *c = openScreen(catalogue);
+        QApplication::setActiveWindow(c);
+        QVERIFY(QTest::qWaitForWindowActive(c));
+        c->findChild<QPushButton *>(from)->setFocus();
+        const QHash<QChar, Qt::Key> arrow{{'U', Qt::Key_Up}, {'D', Qt::Key_Down},
+                                          {'L', Qt::Key_Left}, {'R', Qt::Key_Right}};
+        QStringList path;
+        for (QChar k : keys) {
+            QTest::keyClick(QApplication::focusWidget(), arrow.value(k));
+            path << QApplication::focusWidget()->objectName();
+        }
+        QTEST(path, "path");
+    }
+
     // Enter presses the focused button as Space does, keypad Enter too.
     void enterPressesTheFocusedButton()
     {
