@@ -6,7 +6,8 @@
 class QString;
 class QWidget;
 
-// Speaks `text` through the screen's announcer; nothing without a listener.
+// Speaks `text` through the screen's announcer (nothing without a listener)
+// and, with "Leggi ad alta voce" ticked, aloud.
 void tell(const QString &text);
 
 // The drawn model's description (its counts), spoken as it stands now.

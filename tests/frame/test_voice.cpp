@@ -73,6 +73,9 @@ private slots:
         QTest::newRow("answer line: opening and right")
             << true << "FormC100" << QList<double>{0, 0.37} << QStringList{"63", "enter", "steps"}
             << QStringList{"37 più quanto uguale 100", "Esatto! 37 più 63 uguale 100"};
+        QTest::newRow("abacus: a bead says the new counts")
+            << true << "Form99d3" << QList<double>{0, 0.5, 0.5, 0.5, 0.5} << QStringList{"click:Bot_u"}
+            << QStringList{"54 meno 27 uguale", "0 decine, 1 unità"};
     }
     void whatIsSaid()
     {
@@ -98,6 +101,10 @@ private slots:
             } else if (step == QLatin1String("esci")) {
                 f.messages->answers = {MessageBoxes::Answer::Yes};
                 s->MenuEsci->trigger();
+            } else if (step.startsWith(QLatin1String("click:"))) {
+                auto *button = s->findChild<QAbstractButton *>(step.mid(6));
+                QVERIFY(button);
+                QTest::mouseClick(button, Qt::LeftButton);
             } else if (step == QLatin1String("off")) {
                 setReadingAloud(false);
             } else {
