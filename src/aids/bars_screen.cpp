@@ -197,6 +197,18 @@ void BarsScreen::GeneraEsercizio()
     Label3->setText(model_.instruction());
 }
 
+// The instruction, then each bar by its colour and the number it bears.
+QString BarsScreen::spokenExercise() const
+{
+    QStringList bars;
+    for (const QLabel *bar : {n1, n2, n3}) {
+        const QString number = bar->text().trimmed();
+        bars << bar->accessibleName() + QLatin1Char(' ')
+                    + (number == QLatin1String("?") ? QStringLiteral("quanto") : number);
+    }
+    return Label3->text() + QStringLiteral(". ") + bars.join(QStringLiteral(", "));
+}
+
 void BarsScreen::showBars()
 {
     const std::array<QLabel *, 3> bars = {n1, n2, n3};

@@ -58,6 +58,7 @@ public:
 
 protected:
     void onAvanti() override;
+    QString spokenExercise() const override;
     void onAzzera() override;
 
 private:

@@ -3,6 +3,7 @@
 #include "aids/number_buttons.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
+#include "frame/spoken.h"
 #include "frame/widgets.h"
 
 #include <QLabel>
@@ -121,3 +122,7 @@ void registerMakeTen()
     registerScreen(QStringLiteral("Formcomponi10"), [] { return new MakeTenScreen(makeTenDesign()); });
     registerScreen(QStringLiteral("Form15"), [] { return new MakeTenScreen(makeTwentyDesign()); });
 }
+
+QString MakeTenScreen::spokenExercise() const { return spokenSum(EtNumero->text()); }
+
+QString MakeTenScreen::spokenSolution() const { return spokenSum(EtNumero->text()); }

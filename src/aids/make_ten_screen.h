@@ -38,6 +38,8 @@ public:
 
 protected:
     void onAvanti() override;
+    QString spokenExercise() const override;
+    QString spokenSolution() const override;
 
 private:
     void press(int i);

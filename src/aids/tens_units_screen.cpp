@@ -5,6 +5,7 @@
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/services.h"
+#include "frame/spoken.h"
 #include "frame/step_animator.h"
 #include "frame/told.h"
 #include "frame/twips.h"
@@ -447,3 +448,7 @@ void registerTensUnits()
     registerScreen(QStringLiteral("FormGrafMeno2"),
                    [] { return new TensUnitsScreen(tensUnitsEitherDesign()); });
 }
+
+QString TensUnitsScreen::spokenExercise() const { return spokenSum(EtNumero->text()); }
+
+QString TensUnitsScreen::spokenSolution() const { return spokenSum(EtNumero->text() + QLatin1Char(' ') + Risultato->text()); }

@@ -57,6 +57,8 @@ public:
 
 protected:
     void onAvanti() override;
+    QString spokenExercise() const override;
+    QString spokenSolution() const override;
     void onFirstShown() override;
 
 private:

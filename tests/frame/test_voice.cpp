@@ -76,6 +76,16 @@ private slots:
         QTest::newRow("abacus: a bead says the new counts")
             << true << "Form99d3" << QList<double>{0, 0.5, 0.5, 0.5, 0.5} << QStringList{"click:Bot_u"}
             << QStringList{"54 meno 27 uguale", "0 decine, 1 unità"};
+        QTest::newRow("bars: opening")
+            << true << "FormBarreTolvena" << QList<double>{0, 0, 0.6, 0.45}
+            << QStringList{} << QStringList{"Trova il numero che corrisponde alla barra verde. "
+                                            "barra gialla 3, barra verde quanto, barra rossa 7"};
+        QTest::newRow("tens and units: opening and right")
+            << true << "FormGrafMeno" << QList<double>{0, 0.5, 0.5, 0.5}
+            << QStringList{"18", "enter", "steps"}
+            << QStringList{"51 meno 33 uguale", "Esatto! 51 meno 33 uguale 18"};
+        QTest::newRow("making 10: opening") << true << "Formcomponi10" << QList<double>{0, 0.5, 0.5}
+            << QStringList{} << QStringList{"6 più quanto uguale 10"};
     }
     void whatIsSaid()
     {
@@ -90,6 +100,8 @@ private slots:
         auto *s = qobject_cast<ExerciseScreen *>(openScreen(screen));
         QVERIFY(s);
         auto *field = s->findChild<QLineEdit *>(QStringLiteral("Text1"));
+        if (!field)
+            field = s->findChild<QLineEdit *>(QStringLiteral("Risultato"));
         for (const QString &step : steps) {
             if (step == QLatin1String("enter")) {
                 QTest::keyPress(field, Qt::Key_Return);
