@@ -42,6 +42,9 @@ private slots:
                                       << int(MessageBoxes::Answer::No) << 2.5 << 80;
         QTest::newRow("ok, zoom 1.25") << false << "OK" << QStringList{"OK"}
                                        << int(MessageBoxes::Answer::Ok) << 1.25 << 40;
+        // Escape answers "No" (and "OK" where that is the only answer).
+        QTest::newRow("escape on a question") << true << "Escape" << QStringList{"No", QString::fromUtf8("Sì")}
+                                              << int(MessageBoxes::Answer::No) << 1.0 << 32;
     }
     void messageBoxesSpeakItalian()
     {
@@ -73,6 +76,8 @@ private slots:
                 seen << b->text();
                 points << b->font().pointSizeF();
             }
+            if (press == QLatin1String("Escape"))
+                QTest::keyClick(box, Qt::Key_Escape);
             for (QAbstractButton *b : box->findChildren<QAbstractButton *>())
                 if (b->text() == press)
                     b->click();
