@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -296,6 +297,21 @@ void ExerciseScreen::afterCommand()
     back->setFocus(Qt::OtherFocusReason);
 }
 
+// The menu bar keeps the keys only while it is being driven: once a key has
+// left it with no item chosen and no menu open (a menu closed under it, a
+// command that gave nothing back), they go back to the screen.
+bool ExerciseScreen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == menuBar()
+        && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+        QTimer::singleShot(0, this, [this] {
+            if (!menuBar()->activeAction() && !QApplication::activePopupWidget())
+                afterCommand();
+        });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 // Connected once the screen has connected its own items, so that it runs
 // after each of them.
 void ExerciseScreen::watchCommands(const QList<QAction *> &actions)
@@ -323,6 +339,7 @@ void ExerciseScreen::showEvent(QShowEvent *event)
     if (!shown_) {
         shown_ = true;
         watchCommands(menuBar()->actions());
+        menuBar()->installEventFilter(this);
         fitToControls();
         onFirstShown();
         // Read with the window's name as the window comes up.

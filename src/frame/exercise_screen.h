@@ -117,6 +117,7 @@ protected:
 
     void showEvent(QShowEvent *event) override;
     bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void focusMoved(QWidget *now);

@@ -399,6 +399,25 @@ private slots:
         QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
     }
 
+    // A menu opened from the keys and closed by a click elsewhere leaves
+    // the menu bar idle: the keys go back to the field.
+    void menuClosedElsewhere()
+    {
+        shared().NumeroMassimo = 10;
+        TypedDrillScreen *s = open("FormTolvena10", {});
+        QApplication::setActiveWindow(s);
+        QVERIFY(QTest::qWaitForWindowActive(s));
+        QTest::keyClick(s->Text1, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QWidget *popup = QApplication::activePopupWidget();
+        QVERIFY(popup);
+        popup->close();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(QApplication::focusWidget(), s->Text1);
+    }
+
     // Counts of one screen never show on the next, and the faces say aloud
     // which answer they stand for.
     void nextScreenCountsFromZero()
