@@ -466,9 +466,25 @@ QString Monkey::menuByKeys()
     path << (enter ? QStringLiteral("Enter") : QStringLiteral("Esc"));
     const QString what = QStringLiteral("menu by keys: %1").arg(path.join(QLatin1Char(' ')));
     note(what);
+    // Once Alt has lit the bar's first item, the arrows go along the bar,
+    // round from the last item to the first.
+    auto *main = qobject_cast<QMainWindow *>(current_.data());
     press(Qt::Key_Alt, Qt::AltModifier);
+    QList<QAction *> items;
+    if (main && current_ == main)
+        for (QAction *a : main->menuBar()->actions())
+            if (a->isVisible() && !a->isSeparator())
+                items << a;
+    const bool lit = !items.isEmpty() && main->menuBar()->activeAction() == items.first();
     for (int i = 0; i < rights && current_; ++i)
         press(Qt::Key_Right);
+    if (lit && current_ == main && pendingProblem_.isEmpty()) {
+        QAction *now = main->menuBar()->activeAction();
+        if (now != items[rights % items.size()])
+            pendingProblem_ = QStringLiteral("Alt and %1 Right: the menu bar shows %2")
+                                  .arg(rights)
+                                  .arg(now ? now->text() : QStringLiteral("nothing"));
+    }
     for (int i = 0; i < downs && current_; ++i)
         press(Qt::Key_Down);
     if (current_)

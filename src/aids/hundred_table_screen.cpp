@@ -142,8 +142,10 @@ void HundredTableScreen::onAvanti()
 bool HundredTableScreen::eventFilter(QObject *watched, QEvent *event)
 {
     // The arrow keys move the focus about the table, as the eye reads it,
-    // stepping over the answered cell.
-    if (event->type() == QEvent::KeyPress) {
+    // stepping over the answered cell. The screen watches its menu bar too,
+    // whose arrows stay its own.
+    const bool cell = watched->property("index").isValid();
+    if (cell && event->type() == QEvent::KeyPress) {
         int dx = 0, dy = 0;
         switch (static_cast<QKeyEvent *>(event)->key()) {
         case Qt::Key_Left: dx = -1; break;
