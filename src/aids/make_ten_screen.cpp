@@ -125,4 +125,4 @@ void registerMakeTen()
 
 QString MakeTenScreen::spokenExercise() const { return spokenSum(EtNumero->text()); }
 
-QString MakeTenScreen::spokenSolution() const { return spokenSum(EtNumero->text()); }
+QString MakeTenScreen::spokenSolution() const { return spokenSum(model_.text()); }

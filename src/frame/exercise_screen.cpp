@@ -12,6 +12,8 @@
 #include "frame/voice.h"
 #include "frame/widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -22,6 +24,34 @@
 #include <QToolButton>
 
 namespace {
+
+// The client area, where the keys rest when no control may hold them. A
+// screen reader hears there what is on the screen: the exercise, completed
+// once it is solved. The name is read as the keys arrive, never stored.
+class ClientArea final : public QWidget {
+public:
+    using QWidget::QWidget;
+};
+
+class ClientAreaAccessible final : public QAccessibleWidget {
+public:
+    explicit ClientAreaAccessible(QWidget *w) : QAccessibleWidget(w, QAccessible::Client) {}
+    QString text(QAccessible::Text t) const override
+    {
+        const auto *screen = qobject_cast<const ExerciseScreen *>(widget()->window());
+        if (t == QAccessible::Name && screen)
+            return screen->restingName();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *clientAreaFactory(const QString &, QObject *object)
+{
+    if (auto *w = dynamic_cast<ClientArea *>(object))
+        return new ClientAreaAccessible(w);
+    return nullptr;
+}
+
 QString withBlanks(const QString &caption, int blanks)
 {
     return caption + QString(blanks, QLatin1Char(' '));
@@ -35,7 +65,9 @@ ExerciseScreen::ExerciseScreen(const FrameDesign &design, QWidget *parent)
     setObjectName(design.name);
     setWindowTitle(ProgramTitle);
     setWindowIcon(picture(QStringLiteral("app")));
-    area_ = new QWidget(this);
+    static const bool named = (QAccessible::installFactory(clientAreaFactory), true);
+    Q_UNUSED(named);
+    area_ = new ClientArea(this);
     area_->setObjectName(QStringLiteral("area"));
     setCentralWidget(area_);
     setBackground(area_, bgr(0xFFFF00));
@@ -236,6 +268,11 @@ void ExerciseScreen::onEsci()
     if (!self || answer != MessageBoxes::Answer::Yes)
         return;
     openScreen(design_.catalogue, this);
+}
+
+QString ExerciseScreen::restingName() const
+{
+    return ComandoIconaSi->isVisible() ? spokenSolution() : spokenExercise();
 }
 
 bool ExerciseScreen::takesFocus(const QWidget *w) const

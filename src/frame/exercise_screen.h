@@ -62,6 +62,10 @@ public:
     QAction *MenuInformazioni = nullptr;
     QAction *MenuEsci = nullptr;
 
+    // What a screen reader hears where the keys rest (the client area): the
+    // exercise, or the completed one after a right answer.
+    QString restingName() const;
+
 protected:
     // The client area, where the screen places its controls.
     QWidget *area() const { return area_; }

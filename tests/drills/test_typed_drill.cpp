@@ -7,6 +7,7 @@
 #include "frame/state.h"
 #include "shell/shell.h"
 
+#include <QAccessible>
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
@@ -311,6 +312,9 @@ private slots:
             "Sbagliato, riprova. Esatti 0, errati 3.",
             "Esatto! 58 meno 1 uguale 57. Esatti 1, errati 3."}));
         QCOMPARE(s->EtichettaNumero->accessibleName(), QStringLiteral("58 meno 1 uguale 57"));
+        // Where the keys rest after it, the completed line too.
+        QCOMPARE(QAccessible::queryAccessibleInterface(s->centralWidget())->text(QAccessible::Name),
+                 QStringLiteral("58 meno 1 uguale 57"));
     }
 
     void solvedWaitsForAvanti()

@@ -86,6 +86,9 @@ private slots:
             << QStringList{"51 meno 33 uguale", "Esatto! 51 meno 33 uguale 18"};
         QTest::newRow("making 10: opening") << true << "Formcomponi10" << QList<double>{0, 0.5, 0.5}
             << QStringList{} << QStringList{"6 più quanto uguale 10"};
+        QTest::newRow("making 10: right") << true << "Formcomponi10" << QList<double>{0, 0.5, 0.5}
+            << QStringList{"click:Bottone:4", "steps"}
+            << QStringList{"6 più quanto uguale 10", "Esatto! 6 più 4 uguale 10"};
     }
     void whatIsSaid()
     {
@@ -114,7 +117,12 @@ private slots:
                 f.messages->answers = {MessageBoxes::Answer::Yes};
                 s->MenuEsci->trigger();
             } else if (step.startsWith(QLatin1String("click:"))) {
-                auto *button = s->findChild<QAbstractButton *>(step.mid(6));
+                // click:NAME, or click:NAME:INDEX in an array of controls
+                const QStringList part = step.split(QLatin1Char(':'));
+                QAbstractButton *button = nullptr;
+                for (auto *b : s->findChildren<QAbstractButton *>(part[1]))
+                    if (part.size() < 3 || b->property("index").toString() == part[2])
+                        button = button ? button : b;
                 QVERIFY(button);
                 QTest::mouseClick(button, Qt::LeftButton);
             } else if (step == QLatin1String("off")) {
@@ -124,6 +132,10 @@ private slots:
             }
         }
         QCOMPARE(f.speech->said, said);
+        // A screen reader hears the same verdict as the voice.
+        for (const QString &verdict : said.filter(QStringLiteral("Esatto!")))
+            QVERIFY2(f.announcer->spoken.filter(verdict + QLatin1Char('.')).size() == 1,
+                     qPrintable(f.announcer->spoken.join(QLatin1String(" | "))));
     }
 };
 
