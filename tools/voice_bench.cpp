@@ -7,6 +7,7 @@
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/services.h"
+#include "platform/linux/modules.h"
 #include "frame/state.h"
 #include "frame/voice.h"
 #include "shell/shell.h"

@@ -120,16 +120,13 @@ struct Services {
     std::unique_ptr<Announcer> announcer;
 };
 
-// The services in force. Before anything installs its own, the Qt ones.
+// The services in force. Before anything installs its own, the Qt ones
+// (src/platform).
 Services &services();
 void installServices(Services s);
 Services qtServices();
 std::unique_ptr<SingleInstance> lockFileInstance(const QString &path);
 QString defaultLockPath();
-// Speech over Qt's text-to-speech `engine`, in Italian. `onSpeaking`, if set,
-// is told on the window thread when a sentence begins (true) and ends (false).
-std::unique_ptr<Speech> qtSpeech(const QString &engine = QStringLiteral("speechd"),
-                                 std::function<void(bool)> onSpeaking = {});
 
 // Shorthands used all over the screens.
 double Rnd();                  // a fresh draw of the program-wide random source

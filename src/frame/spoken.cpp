@@ -1,6 +1,9 @@
 #include "frame/spoken.h"
 
 #include <QRegularExpression>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
@@ -32,4 +35,14 @@ QString spokenPlace(const QString &heading, const QString &caption)
     if (where.isEmpty())
         return what;
     return what.isEmpty() ? where : where + QStringLiteral(", ") + what;
+}
+
+QString spokenLines(const QString &shown)
+{
+    static const QRegularExpression breaks(QStringLiteral("[\r\n]+"));
+    QStringList said;
+    for (const QString &line : shown.split(breaks))
+        if (std::any_of(line.begin(), line.end(), [](QChar c) { return c.isLetterOrNumber(); }))
+            said << line.simplified();
+    return said.join(QStringLiteral(", "));
 }

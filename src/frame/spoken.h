@@ -12,3 +12,7 @@ QString spokenSum(const QString &shown);
 // Where a catalogue button leads: its heading, then its caption, e.g.
 // "entro 99 - abaco" and "con cambio" -> "entro 99, abaco, con cambio".
 QString spokenPlace(const QString &heading, const QString &caption);
+
+// A text of several lines as one: Orca does not read a box's text that breaks
+// into lines. Lines of no letter or figure (a rule of dashes) go.
+QString spokenLines(const QString &shown);

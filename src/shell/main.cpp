@@ -7,9 +7,12 @@
 #include "shell/command_line.h"
 #include "shell/shell.h"
 #include "shell/zoom.h"
+#include "platform/platform.h"
 
 #include <QApplication>
 #include <QPixmapCache>
+#include <QTimer>
+#include <QWidget>
 
 #include <cstdio>
 #include <cstdlib>
@@ -35,6 +38,38 @@ void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &
     }
     heldBack << qFormatLogMessage(type, context, message);
 }
+
+// Runs `then` once, just after the first window shown has been painted (or
+// after a second, should no paint ever come).
+class AfterFirstPaint final : public QObject {
+public:
+    explicit AfterFirstPaint(std::function<void()> then) : then_(std::move(then))
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->isVisible())
+                w->installEventFilter(this);
+        QTimer::singleShot(1000, this, [this] { run(); });
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, this, [this] { run(); });
+        return false;
+    }
+
+private:
+    void run()
+    {
+        if (!then_)
+            return;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            w->removeEventFilter(this);
+        auto then = std::move(then_);
+        then_ = {};
+        then();
+    }
+    std::function<void()> then_;
+};
 
 } // namespace
 
@@ -100,8 +135,12 @@ int main(int argc, char **argv)
     registerAllScreens();
     if (!Main())
         return 0;
-    if (line.voice)
-        setReadingAloud(true);
+    // What the splash screen does not need is made ready once it shows.
+    AfterFirstPaint started([voice = line.voice] {
+        platformStarted();
+        if (voice)
+            setReadingAloud(true);
+    });
     const int rc = app.exec();
     // Sound effects and speech go before the application object does.
     services().sound.reset();

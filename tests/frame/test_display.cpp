@@ -2,7 +2,7 @@
 // the real service on whatever platform the test runs (offscreen in the
 // ordinary run, an Xvfb server in the run under xvfb-run).
 #include "fakes.h"
-#include "frame/display_modes.h"
+#include "platform/linux/display_modes.h"
 #include "frame/services.h"
 #include "shell/shell.h"
 

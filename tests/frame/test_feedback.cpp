@@ -98,6 +98,23 @@ private slots:
             QCOMPARE(p, QApplication::font().pointSizeF() * zoom);
     }
 
+    // A screen reader reads a box's text of several lines as one line, the
+    // rule of dashes left out.
+    void boxTextIsReadAsOneLine()
+    {
+        Services real = qtServices();
+        QString name;
+        QTimer::singleShot(0, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            name = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->accessibleName();
+            box->findChild<QAbstractButton *>()->click();
+        });
+        real.messages->show(nullptr, QStringLiteral("Velandri  \r\n --------- \r\nhttps://tolvena.example.org\r\nmail: x@y.org"),
+                            ProgramTitle, MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok);
+        QCOMPARE(name, QStringLiteral("Velandri, https://tolvena.example.org, mail: x@y.org"));
+    }
+
     // Qt's own texts are Italian whatever the machine's language: the answer
     // fields' context menu among them.
     void qtTextsAreItalian()

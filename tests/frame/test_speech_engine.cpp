@@ -2,6 +2,7 @@
 // speech-dispatcher that plays into ALSA's null device. Skipped where the
 // engine, the server or its espeak-ng voices are not installed.
 #include "frame/services.h"
+#include "platform/linux/modules.h"
 
 #include <QDir>
 #include <QElapsedTimer>

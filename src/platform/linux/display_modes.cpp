@@ -1,4 +1,4 @@
-#include "frame/display_modes.h"
+#include "platform/linux/display_modes.h"
 
 #include <cmath>
 

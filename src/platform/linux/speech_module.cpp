@@ -3,7 +3,7 @@
 // and the window must never wait for it. The window thread only posts
 // sentences and stops to that thread and hears back the status.
 
-#include "frame/services.h"
+#include "platform/linux/modules.h"
 
 #include <QLocale>
 #include <QPointer>
@@ -197,4 +197,9 @@ private:
 std::unique_ptr<Speech> qtSpeech(const QString &engine, std::function<void(bool)> onSpeaking)
 {
     return std::make_unique<QtSpeech>(engine, std::move(onSpeaking));
+}
+
+Speech *tolvenaSpeech(const QString &engine, const std::function<void(bool)> &onSpeaking)
+{
+    return new QtSpeech(engine, onSpeaking);
 }

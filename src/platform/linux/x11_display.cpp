@@ -1,6 +1,6 @@
-#include "frame/x11_display.h"
+#include "platform/linux/x11_display.h"
 
-#include "frame/display_modes.h"
+#include "platform/linux/display_modes.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,9 +1,10 @@
-#include "frame/services.h"
+// The services Qt gives alike on every system; what differs comes from
+// platform.h.
 
-#include "frame/display_modes.h"
-#include "frame/feedback.h"
+#include "frame/services.h"
+#include "frame/spoken.h"
 #include "frame/twips.h"
-#include "frame/x11_display.h"
+#include "platform/platform.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -20,16 +21,12 @@
 #include <QStringList>
 #include <QFile>
 #include <QFontMetrics>
-#include <QSoundEffect>
 #include <QTimer>
-#include <QUrl>
 #include <QWidget>
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <cstdio>
-#include <map>
 #include <random>
 
 namespace {
@@ -65,6 +62,8 @@ public:
                     : icon == Icon::Question ? QMessageBox::Question
                                              : QMessageBox::Information);
         followZoom(box, icon);
+        if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label")))
+            label->setAccessibleName(spokenLines(text));
         // The program speaks Italian whatever the machine's language.
         if (buttons == Buttons::YesNo) {
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -121,41 +120,6 @@ private:
     }
 };
 
-class QtSoundPlayer final : public SoundPlayer {
-public:
-    void play(const QString &path) override
-    {
-        // Effects are made on first use, not at start, and kept for the run.
-        auto &effect = effects_[path];
-        if (!effect) {
-            if (!QFile::exists(path))
-                return;   // a missing file plays nothing and changes nothing else
-            effect = std::make_unique<QSoundEffect>();
-            QSoundEffect *e = effect.get();
-            QObject::connect(e, &QSoundEffect::statusChanged, e, [e, path] {
-                if (e->status() == QSoundEffect::Error)
-                    std::fprintf(stderr, "tolvena: il suono %s non si può riprodurre.\n",
-                                 qPrintable(QDir::toNativeSeparators(path)));
-            });
-            effect->setSource(QUrl::fromLocalFile(path));
-        }
-        effect->stop();
-        effect->play();
-    }
-    // The system beep is silent on most desktops: the program plays its own.
-    void beep() override
-    {
-        const QString path = QDir(soundFolder()).filePath(QStringLiteral("beep.wav"));
-        if (QFile::exists(path))
-            play(path);
-        else
-            QApplication::beep();
-    }
-
-private:
-    std::map<QString, std::unique_ptr<QSoundEffect>> effects_;
-};
-
 class QtDisplay final : public DisplayService {
 public:
     int widthPixels() const override
@@ -170,17 +134,7 @@ public:
         const QScreen *screen = QGuiApplication::primaryScreen();
         return screen ? screen->availableGeometry().size() : QSize();
     }
-    int changeMode(int width, int height) override
-    {
-#ifdef TOLVENA_HAVE_RANDR
-        return switchModeX11(width, height);
-#else
-        // Built without RandR: the program cannot switch the display mode.
-        Q_UNUSED(width);
-        Q_UNUSED(height);
-        return ModeSwitch::NotX11;
-#endif
-    }
+    int changeMode(int width, int height) override { return platformSwitchDisplay(width, height); }
 };
 
 class QtSingleInstance final : public SingleInstance {
@@ -303,12 +257,6 @@ private:
     QPointer<NotificationWidget> widget_;
 };
 
-Services &current()
-{
-    static Services s = qtServices();
-    return s;
-}
-
 } // namespace
 
 std::unique_ptr<SingleInstance> lockFileInstance(const QString &path)
@@ -329,32 +277,12 @@ Services qtServices()
     Services s;
     s.random = std::make_unique<QtRandom>();
     s.messages = std::make_unique<QtMessageBoxes>();
-    s.sound = std::make_unique<QtSoundPlayer>();
+    s.sound = platformSound();
     s.display = std::make_unique<QtDisplay>();
     s.instance = lockFileInstance(defaultLockPath());
     s.timer = std::make_unique<QtStepTimer>();
     s.application = std::make_unique<QtApplication>();
-    s.speech = qtSpeech();
+    s.speech = platformSpeech();
     s.announcer = std::make_unique<QtAnnouncer>();
     return s;
 }
-
-Services &services() { return current(); }
-
-void installServices(Services s)
-{
-    Services &c = current();
-    if (s.random) c.random = std::move(s.random);
-    if (s.messages) c.messages = std::move(s.messages);
-    if (s.sound) c.sound = std::move(s.sound);
-    if (s.display) c.display = std::move(s.display);
-    if (s.instance) c.instance = std::move(s.instance);
-    if (s.timer) c.timer = std::move(s.timer);
-    if (s.application) c.application = std::move(s.application);
-    if (s.speech) c.speech = std::move(s.speech);
-    if (s.announcer) c.announcer = std::move(s.announcer);
-}
-
-double Rnd() { return services().random->next(); }
-
-int Int(double x) { return static_cast<int>(std::floor(x)); }

@@ -1,0 +1,19 @@
+#pragma once
+// What differs from one system to another. qt/ holds the services Qt gives
+// alike everywhere; linux/ and win32/ each define the functions below for
+// their system, and the build takes one of the two.
+
+#include "frame/services.h"
+
+#include <memory>
+
+// Wave files played by path in the background, and the system beep.
+std::unique_ptr<SoundPlayer> platformSound();
+// Speech in Italian, or a service that says why there is none.
+std::unique_ptr<Speech> platformSpeech();
+// Switches the display to width x height: 0 switched, 1 switched after a
+// restart, anything else not switched.
+int platformSwitchDisplay(int width, int height);
+// Called once, when the first window has been painted: what the start did not
+// need (sound and speech libraries, say) may be made ready from then on.
+void platformStarted();
