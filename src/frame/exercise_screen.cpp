@@ -64,7 +64,7 @@ ExerciseScreen::ExerciseScreen(const FrameDesign &design, QWidget *parent)
     enterPressesButtons();
     setObjectName(design.name);
     setWindowTitle(ProgramTitle);
-    setWindowIcon(picture(QStringLiteral("app")));
+    setWindowIcon(windowPicture(QStringLiteral("app")));
     static const bool named = (QAccessible::installFactory(clientAreaFactory), true);
     Q_UNUSED(named);
     area_ = new ClientArea(this);

@@ -117,6 +117,10 @@ bool installQtItalian()
 QFont designFont(const QString &family, double points, bool bold)
 {
     QFont f(family);
+    // Every text of the program is in the face asked for: no other face is
+    // looked for to stand in for a missing letter, which would cost the
+    // first paint a search through every face of the machine.
+    f.setStyleStrategy(QFont::NoFontMerging);
     f.setPixelSize(pointsToPixels(points));
     f.setBold(bold);
     return f;
@@ -141,6 +145,25 @@ QIcon picture(const QString &name)
     if (it == made.end())
         it = made.emplace(name, QIcon(QStringLiteral(":/icons/%1.svg").arg(name))).first;
     return it->second;
+}
+
+QIcon windowPicture(const QString &name)
+{
+    initLook();
+    static std::map<QString, QIcon> made;
+    if (auto it = made.find(name); it != made.end())
+        return it->second;
+    QSvgRenderer renderer(QStringLiteral(":/icons/%1.svg").arg(name));
+    QIcon icon;
+    for (int side : {16, 32}) {
+        QPixmap pm(side, side);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        renderer.render(&p);
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return made[name] = icon;
 }
 
 QCursor pointer(const QString &name)

@@ -37,4 +37,8 @@ bool installQtItalian();
 // Pictures and pointers drawn by the project.
 QIcon picture(const QString &name);                  // "fish", "happy"...
 QCursor pointer(const QString &name);                // "fish", "arrow_big"...
+// A picture as a window's icon: a few small sizes drawn once, where the
+// picture itself would be drawn by the window system at many large ones
+// before the window can show.
+QIcon windowPicture(const QString &name);
 void initLook();                                     // loads the resources

@@ -14,6 +14,7 @@ std::unique_ptr<Speech> platformSpeech();
 // Switches the display to width x height: 0 switched, 1 switched after a
 // restart, anything else not switched.
 int platformSwitchDisplay(int width, int height);
-// Called once, when the first window has been painted: what the start did not
-// need (sound and speech libraries, say) may be made ready from then on.
+// Called once, when the child has left the splash screen: what the start did
+// not need (the sound libraries, say) is made ready from then on, before the
+// first answer.
 void platformStarted();

@@ -162,7 +162,7 @@ CatalogueScreen::CatalogueScreen(const CatalogueDesign &design, QWidget *parent)
     enterPressesButtons();
     setObjectName(design.name);
     setWindowTitle(ProgramTitle);
-    setWindowIcon(picture(QStringLiteral("app")));
+    setWindowIcon(windowPicture(QStringLiteral("app")));
 
     const QCursor arrow = pointer(QStringLiteral("arrow_big"));
     // The tab order starts at the design's first button and goes round the

@@ -39,35 +39,26 @@ void holdBack(QtMsgType type, const QMessageLogContext &context, const QString &
     heldBack << qFormatLogMessage(type, context, message);
 }
 
-// Runs `then` once, just after the first window shown has been painted (or
-// after a second, should no paint ever come).
-class AfterFirstPaint final : public QObject {
+// Runs `then` once, just after a window that `which` picks has been painted.
+class AfterPaint final : public QObject {
 public:
-    explicit AfterFirstPaint(std::function<void()> then) : then_(std::move(then))
+    AfterPaint(std::function<bool(const QWidget *)> which, std::function<void()> then)
+        : which_(std::move(which)), then_(std::move(then))
     {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (w->isVisible())
-                w->installEventFilter(this);
-        QTimer::singleShot(1000, this, [this] { run(); });
+        qApp->installEventFilter(this);
     }
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint)
-            QTimer::singleShot(0, this, [this] { run(); });
+        if (event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->isWindow() && which_(static_cast<QWidget *>(watched))) {
+            qApp->removeEventFilter(this);
+            QTimer::singleShot(0, this, then_);
+        }
         return false;
     }
 
 private:
-    void run()
-    {
-        if (!then_)
-            return;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            w->removeEventFilter(this);
-        auto then = std::move(then_);
-        then_ = {};
-        then();
-    }
+    std::function<bool(const QWidget *)> which_;
     std::function<void()> then_;
 };
 
@@ -135,9 +126,11 @@ int main(int argc, char **argv)
     registerAllScreens();
     if (!Main())
         return 0;
-    // What the splash screen does not need is made ready once it shows.
-    AfterFirstPaint started([voice = line.voice] {
-        platformStarted();
+    // What the splash screen does not need is made ready once the child has
+    // left it; reading aloud asked for on the command line starts as it shows.
+    AfterPaint started([](const QWidget *w) { return w->objectName() != QLatin1String("FormAvvio"); },
+                       platformStarted);
+    AfterPaint voice([](const QWidget *) { return true; }, [voice = line.voice] {
         if (voice)
             setReadingAloud(true);
     });

@@ -43,7 +43,7 @@ FormAvvio::FormAvvio(QWidget *parent) : QWidget(parent)
     enterPressesButtons();
     setObjectName(QStringLiteral("FormAvvio"));
     setWindowTitle(QStringLiteral("Tolvena"));
-    setWindowIcon(picture(QStringLiteral("fish")));
+    setWindowIcon(windowPicture(QStringLiteral("fish")));
     setBackground(this, bgr(0xFFFF00));
 
     auto *title = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Esercitazioni matematiche"),
@@ -94,7 +94,7 @@ FormMenu::FormMenu(QWidget *parent) : QWidget(parent)
     enterPressesButtons();
     setObjectName(QStringLiteral("FormMenu"));
     setWindowTitle(ProgramTitle);
-    setWindowIcon(picture(QStringLiteral("app")));
+    setWindowIcon(windowPicture(QStringLiteral("app")));
 
     Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("esercizi con aiuto grafico"),
                           1920, 600, 6735, 1215, QStringLiteral("MS Sans Serif"), 24);

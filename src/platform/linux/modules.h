@@ -22,6 +22,12 @@ using MakeSpeech = Speech *(const QString &engine, const std::function<void(bool
 Speech *tolvenaSpeech(const QString &engine, const std::function<void(bool)> &onSpeaking);
 }
 
+// Why there is no speech when Qt's engine for speech-dispatcher is missing.
+inline QString missingSpeechEngine()
+{
+    return QStringLiteral("manca il motore di sintesi vocale (qt6-speech-speechd-plugin)");
+}
+
 // The same, for code linked with the module's source (tests and tools).
 std::unique_ptr<Speech> qtSpeech(const QString &engine = QStringLiteral("speechd"),
                                  std::function<void(bool)> onSpeaking = {});

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLibrary>
 
 #include <atomic>
@@ -63,6 +64,9 @@ public:
             complain(library_.errorString());
         return f;
     }
+
+    // Whether the module's file is there to be loaded.
+    bool present() const { return !find().isEmpty(); }
 
     // Waits for a loading thread to end.
     void wait()
@@ -167,44 +171,51 @@ private:
     std::unique_ptr<SoundPlayer> player_;
 };
 
+// Speech is loaded when it is first switched on: until then only the files
+// it would need are looked for.
 class ModuleSpeech final : public Speech {
 public:
     ~ModuleSpeech() override { speechModule().wait(); }
-    Status status() const override { return speech() ? speech()->status() : Status::Unavailable; }
+    Status status() const override
+    {
+        if (speech_)
+            return speech_->status();
+        return tried_ || !unavailableReason().isEmpty() ? Status::Unavailable : Status::NotStarted;
+    }
     QString unavailableReason() const override
     {
-        return speech() ? speech()->unavailableReason()
-                        : QStringLiteral("manca il modulo della sintesi vocale (libtolvena-voce.so)");
+        if (speech_)
+            return speech_->unavailableReason();
+        if (tried_ || !speechModule().present())
+            return QStringLiteral("manca il modulo della sintesi vocale (libtolvena-voce.so)");
+        const QString engine = QDir(QLibraryInfo::path(QLibraryInfo::PluginsPath))
+                                   .filePath(QStringLiteral("texttospeech/libqtexttospeech_speechd.so"));
+        return QFileInfo::exists(engine) ? QString() : missingSpeechEngine();
     }
     void start(std::function<void()> changed) override
     {
-        if (speech())
-            speech()->start(std::move(changed));
-    }
-    void say(const QString &text) override
-    {
-        if (speech())
-            speech()->say(text);
-    }
-    void stop() override
-    {
-        if (speech())
-            speech()->stop();
-    }
-
-private:
-    Speech *speech() const
-    {
-        if (!tried_) {
+        if (!tried_ && status() == Status::NotStarted) {
             tried_ = true;
             if (auto make = reinterpret_cast<MakeSpeech *>(speechModule().resolve("tolvenaSpeech")))
                 speech_.reset(make(QStringLiteral("speechd"), {}));
         }
-        return speech_.get();
+        if (speech_)
+            speech_->start(std::move(changed));
+    }
+    void say(const QString &text) override
+    {
+        if (speech_)
+            speech_->say(text);
+    }
+    void stop() override
+    {
+        if (speech_)
+            speech_->stop();
     }
 
-    mutable bool tried_ = false;
-    mutable std::unique_ptr<Speech> speech_;
+private:
+    bool tried_ = false;
+    std::unique_ptr<Speech> speech_;
 };
 
 } // namespace
@@ -233,5 +244,4 @@ void platformStarted()
         if (auto *sound = dynamic_cast<ModuleSound *>(services().sound.get()))
             sound->prepare();
     });
-    speechModule().loadInBackground();
 }

@@ -71,10 +71,7 @@ public:
             tts_->stop();
     }
 
-    static QString missingEngine()
-    {
-        return QStringLiteral("manca il motore di sintesi vocale (qt6-speech-speechd-plugin)");
-    }
+    static QString missingEngine() { return missingSpeechEngine(); }
 
 private:
     void next()
