@@ -1,5 +1,6 @@
 // Sounds through Qt Multimedia. Every wave file of the sound folder is opened
-// as the player is made, so that no cheer waits for its file to be read.
+// as the player is made, so that no cheer waits for its file to be read. A
+// new sound stops the one still playing.
 
 #include "platform/linux/modules.h"
 
@@ -36,10 +37,15 @@ public:
 
     void play(const QString &path) override
     {
-        if (QSoundEffect *e = effect(path)) {
-            e->stop();
-            e->play();
-        }
+        // An effect played again after it ended stays silent now and then
+        // with this Qt: each sound is a new effect, which finds its file
+        // already read by the one kept for that file.
+        if (!effect(path))
+            return;
+        delete playing_;
+        playing_ = new QSoundEffect(effects_);
+        playing_->setSource(QUrl::fromLocalFile(path));
+        playing_->play();
     }
     // The system beep is silent on most desktops: the program plays its own.
     void beep() override
@@ -72,7 +78,8 @@ private:
     }
 
     QString folder_;
-    QPointer<QObject> effects_;   // gone with the application, if that goes first
+    QPointer<QObject> effects_;
+    QPointer<QSoundEffect> playing_;   // the one sound playing, or last played   // gone with the application, if that goes first
     std::map<QString, QSoundEffect *> byPath_;
 };
 
