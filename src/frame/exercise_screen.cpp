@@ -312,6 +312,12 @@ bool ExerciseScreen::focusNextPrevChild(bool next)
         restingPlace()->setFocus(Qt::OtherFocusReason);
         return true;
     }
+    // With no answer field open, Shift+Tab from "avanti" goes back to the
+    // exercise, where a screen reader reads it completed.
+    if (!next && focus == BottoneAvanti && restingPlace() == area_) {
+        area_->setFocus(Qt::BacktabFocusReason);
+        return true;
+    }
     return QMainWindow::focusNextPrevChild(next);
 }
 

@@ -40,9 +40,14 @@ QString spokenPlace(const QString &heading, const QString &caption)
 QString spokenLines(const QString &shown)
 {
     static const QRegularExpression breaks(QStringLiteral("[\r\n]+"));
-    QStringList said;
-    for (const QString &line : shown.split(breaks))
-        if (std::any_of(line.begin(), line.end(), [](QChar c) { return c.isLetterOrNumber(); }))
-            said << line.simplified();
-    return said.join(QStringLiteral(", "));
+    QString said;
+    for (const QString &line : shown.split(breaks)) {
+        if (std::none_of(line.begin(), line.end(), [](QChar c) { return c.isLetterOrNumber(); }))
+            continue;
+        // A line that ends a sentence needs no comma after it.
+        if (!said.isEmpty())
+            said += said.back().isPunct() ? QStringLiteral(" ") : QStringLiteral(", ");
+        said += line.simplified();
+    }
+    return said;
 }

@@ -395,6 +395,12 @@ private slots:
         QCOMPARE(s->EtichettaNumero->text(), completed);
         keys({Qt::Key_Tab});
         QCOMPARE(QApplication::focusWidget(), s->BottoneAvanti);
+        // Shift+Tab goes back where the keys rested, and Tab comes again.
+        QTest::keyClick(s->BottoneAvanti, Qt::Key_Tab, Qt::ShiftModifier);
+        QVERIFY2(QApplication::focusWidget() == rest,
+                 qPrintable(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "nothing"));
+        keys({Qt::Key_Tab});
+        QCOMPARE(QApplication::focusWidget(), s->BottoneAvanti);
         QTest::keyPress(s->BottoneAvanti, Qt::Key_Return);
         QVERIFY(s->EtichettaNumero->text() != completed);
         QCOMPARE(QApplication::focusWidget(), s->Text1);

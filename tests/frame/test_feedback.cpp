@@ -110,9 +110,9 @@ private slots:
             name = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->accessibleName();
             box->findChild<QAbstractButton *>()->click();
         });
-        real.messages->show(nullptr, QStringLiteral("Velandri  \r\n --------- \r\nhttps://tolvena.example.org\r\nmail: x@y.org"),
+        real.messages->show(nullptr, QStringLiteral("Velandri.  \r\n --------- \r\nhttps://tolvena.example.org\r\nmail: x@y.org"),
                             ProgramTitle, MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok);
-        QCOMPARE(name, QStringLiteral("Velandri, https://tolvena.example.org, mail: x@y.org"));
+        QCOMPARE(name, QStringLiteral("Velandri. https://tolvena.example.org, mail: x@y.org"));
     }
 
     // Qt's own texts are Italian whatever the machine's language: the answer
