@@ -9,6 +9,7 @@
 set -euo pipefail
 stage="$1" exe="$2" qt="$3" src="$4"
 objdump="${OBJDUMP:-x86_64-w64-mingw32-objdump}"
+strip="${STRIP:-x86_64-w64-mingw32-strip}"
 # Where the DLLs that are not the system's come from.
 dll_dirs=("$qt/bin" /usr/lib/gcc/x86_64-w64-mingw32/*-posix /usr/x86_64-w64-mingw32/lib)
 plugins=(platforms/qwindows styles/qwindowsvistastyle imageformats/qsvg iconengines/qsvgicon)
@@ -25,8 +26,9 @@ done
 find_dll() {
     local d
     for d in "${dll_dirs[@]}"; do
-        [ -f "$d/$1" ] && { echo "$d/$1"; return; }
+        if [ -f "$d/$1" ]; then echo "$d/$1"; return; fi
     done
+    return 0
 }
 queue=("$stage/$(basename "$exe")")
 for p in "${plugins[@]}"; do queue+=("$stage/plugins/$p.dll"); done
@@ -41,6 +43,8 @@ while [ ${#queue[@]} -gt 0 ]; do
         from="$(find_dll "$name")"
         [ -n "$from" ] || continue   # the system's own
         cp "$from" "$stage/$name"
+        # The compiler's runtime comes with its debugging symbols.
+        "$strip" --strip-unneeded "$stage/$name"
         queue+=("$stage/$name")
     done < <("$objdump" -p "$file" | sed -n 's/^\s*DLL Name: //p')
 done

@@ -8,6 +8,9 @@
 #include "shell/shell.h"
 #include "shell/zoom.h"
 #include "platform/platform.h"
+#ifdef Q_OS_WIN
+#include "platform/win32/desktop.h"
+#endif
 
 #include <QApplication>
 #include <QPixmapCache>
@@ -21,8 +24,12 @@ namespace {
 
 void say(std::FILE *to, const QString &text)
 {
+#ifdef Q_OS_WIN
+    platformSay(to, text);   // a program without a console of its own
+#else
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, bytes.size(), to);
+#endif
 }
 
 // While the application is made, Qt's messages are held back: when no
@@ -88,7 +95,8 @@ int main(int argc, char **argv)
     if (!zoomRequest.error.isEmpty())
         say(stderr, zoomRequest.error + QLatin1Char('\n'));
 
-    // The window system, before Qt looks for one.
+#ifndef Q_OS_WIN
+    // The window system, before Qt looks for one (Windows has only its own).
     const WindowSystem windows = chooseWindowSystem(
         line.platform, qEnvironmentVariable("QT_QPA_PLATFORM"),
         qEnvironmentVariable("WAYLAND_DISPLAY"), qEnvironmentVariable("XDG_RUNTIME_DIR"),
@@ -99,6 +107,7 @@ int main(int argc, char **argv)
     }
     if (!windows.platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", windows.platform.toUtf8());
+#endif
 
     const QtMessageHandler earlier = qInstallMessageHandler(holdBack);
     QApplication app(argc, argv);
@@ -116,6 +125,9 @@ int main(int argc, char **argv)
     if (!zoomWarning.isEmpty())
         say(stderr, zoomWarning + QLatin1Char('\n'));
 
+#ifdef Q_OS_WIN
+    loadMissingFaces(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+#endif
     installFonts();
     installFocusFrame();
     // Our drawings are few and small; the style's caches need little room.

@@ -5,6 +5,10 @@
 #include "frame/spoken.h"
 #include "frame/twips.h"
 #include "platform/platform.h"
+#ifdef Q_OS_WIN
+#include "platform/win32/desktop.h"
+#include "platform/win32/uia_notify.h"
+#endif
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -250,6 +254,10 @@ private:
         widget_->text = text;
         QAccessibleEvent shown(widget_, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&shown);
+#ifdef Q_OS_WIN
+        // Qt's bridge to UI Automation does not pass that object on.
+        raiseUiaNotification(window, text);
+#endif
     }
 
     QObject context_;
@@ -279,7 +287,12 @@ Services qtServices()
     s.messages = std::make_unique<QtMessageBoxes>();
     s.sound = platformSound();
     s.display = std::make_unique<QtDisplay>();
+#ifdef Q_OS_WIN
+    // A lock file outlives a crash under a process id Windows soon gives again.
+    s.instance = mutexInstance(QStringLiteral("it.tolvena.Tolvena"));
+#else
     s.instance = lockFileInstance(defaultLockPath());
+#endif
     s.timer = std::make_unique<QtStepTimer>();
     s.application = std::make_unique<QtApplication>();
     s.speech = platformSpeech();
