@@ -1,6 +1,10 @@
 # Windows: the program's icon and version resource, a GUI program without a
 # console, the folder the installer takes (packaging/windows/deploy.sh) and
 # the installer (packaging/windows/tolvena.nsi).
+# Built here, the tests run under Wine.
+if(CMAKE_CROSSCOMPILING)
+    set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
+endif()
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 find_program(ICOTOOL icotool REQUIRED)
 find_program(MAKENSIS makensis)

@@ -17,15 +17,8 @@ sdk="$work/qt6-win64"
 mkdir -p "$work"
 
 need=(g++-mingw-w64-x86-64-posix qt6-base-dev qt6-base-dev-tools cmake ninja-build dpkg-dev xz-utils)
-missing=()
-for p in "${need[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
+"$here/scripts/setup.sh" "${need[@]}"
 export DEBIAN_FRONTEND=noninteractive
-if [ ${#missing[@]} -gt 0 ]; then
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
 
 # The sources, through apt: deb-src must be known to it.
 if [ -z "$(apt-cache showsrc qt6-base 2>/dev/null)" ]; then

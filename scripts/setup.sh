@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the program and its tests need. Safe to run again:
-# it asks apt only for what is missing.
+# Installs the Debian packages the program and its tests need, or those named
+# on its command line. Safe to run again: it asks apt only for what is missing.
 set -euo pipefail
 
 packages=(
@@ -19,6 +19,7 @@ packages=(
     # what a blind child hears: the screen-reader sessions of the tests
     orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng xdotool dbus at-spi2-core
 )
+[ $# -eq 0 ] || packages=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -14,16 +14,7 @@ packages=(
     wine64 nsis librsvg2-bin icoutils
     fonts-liberation fonts-comic-neue fonts-dejavu-core
 )
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+"$here/scripts/setup.sh" "${packages[@]}"
 
 # Qt for Windows: the shared build, else one made here from Debian's sources.
 qt="$build/qt6-win64"
