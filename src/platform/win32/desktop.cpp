@@ -18,32 +18,57 @@ bool writesSomewhere(DWORD which)
     return h && h != INVALID_HANDLE_VALUE && GetFileType(h) != FILE_TYPE_UNKNOWN;
 }
 
-// Whether standard output and error reach something: a file or a pipe they
-// were sent to, or else the console of the process that started us.
-bool haveConsole()
+// Where the program's lines go: the file, pipe or console its standard
+// output and error were given, the console of the process that started it,
+// or nowhere a person sees.
+enum class Sink { Standard, ParentConsole, None };
+
+Sink sink()
 {
-    static const bool have = [] {
-        if (writesSomewhere(STD_ERROR_HANDLE) || writesSomewhere(STD_OUTPUT_HANDLE))
-            return true;
-        if (!AttachConsole(ATTACH_PARENT_PROCESS))
-            return false;
-        std::freopen("CONOUT$", "w", stdout);
-        std::freopen("CONOUT$", "w", stderr);
-        SetConsoleOutputCP(CP_UTF8);
-        return true;
-    }();
-    return have;
+    static const Sink s = writesSomewhere(STD_ERROR_HANDLE) || writesSomewhere(STD_OUTPUT_HANDLE)
+        ? Sink::Standard
+        : AttachConsole(ATTACH_PARENT_PROCESS) ? Sink::ParentConsole
+                                               : Sink::None;
+    return s;
+}
+
+// A console is written in UTF-16, whatever its code page.
+bool writeConsole(HANDLE h, const QString &text)
+{
+    DWORD mode = 0;
+    if (!GetConsoleMode(h, &mode))
+        return false;
+    const std::wstring wide = text.toStdWString();
+    DWORD written = 0;
+    return WriteConsoleW(h, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
 }
 
 } // namespace
 
 void platformSay(std::FILE *to, const QString &text)
 {
-    if (haveConsole()) {
+    switch (sink()) {
+    case Sink::Standard: {
+        std::fflush(to);
+        if (writeConsole(GetStdHandle(to == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE), text))
+            return;
         const QByteArray bytes = text.toUtf8();
         std::fwrite(bytes.constData(), 1, bytes.size(), to);
         std::fflush(to);
         return;
+    }
+    case Sink::ParentConsole: {
+        const HANDLE console = CreateFileW(L"CONOUT$", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr,
+                                           OPEN_EXISTING, 0, nullptr);
+        const bool written = console != INVALID_HANDLE_VALUE && writeConsole(console, text);
+        if (console != INVALID_HANDLE_VALUE)
+            CloseHandle(console);
+        if (written)
+            return;
+        break;
+    }
+    case Sink::None:
+        break;
     }
     const std::wstring body = text.trimmed().toStdWString();
     const std::wstring title = ProgramTitle.toStdWString();
