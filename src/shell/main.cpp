@@ -22,11 +22,13 @@
 
 namespace {
 
-void say(std::FILE *to, const QString &text)
+// `shown`: said even where no console is there to say it in, in a box.
+void say(std::FILE *to, const QString &text, bool shown = true)
 {
 #ifdef Q_OS_WIN
-    platformSay(to, text);   // a program without a console of its own
+    platformSay(to, text, shown);   // a program without a console of its own
 #else
+    Q_UNUSED(shown);
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, bytes.size(), to);
 #endif
@@ -113,7 +115,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     qInstallMessageHandler(earlier);
     for (const QString &message : std::as_const(heldBack))
-        say(stderr, message + QLatin1Char('\n'));
+        say(stderr, message + QLatin1Char('\n'), false);   // Qt's, not ours: never a box
     QApplication::setApplicationName(QStringLiteral("tolvena"));
     QApplication::setApplicationVersion(ProgramVersion);
     QGuiApplication::setDesktopFileName(ProgramId);

@@ -45,7 +45,7 @@ bool writeConsole(HANDLE h, const QString &text)
 
 } // namespace
 
-void platformSay(std::FILE *to, const QString &text)
+void platformSay(std::FILE *to, const QString &text, bool box)
 {
     switch (sink()) {
     case Sink::Standard: {
@@ -70,6 +70,8 @@ void platformSay(std::FILE *to, const QString &text)
     case Sink::None:
         break;
     }
+    if (!box)
+        return;
     const std::wstring body = text.trimmed().toStdWString();
     const std::wstring title = ProgramTitle.toStdWString();
     MessageBoxW(nullptr, body.c_str(), title.c_str(),

@@ -12,8 +12,9 @@
 
 // Writes `text` to `to` (standard output or error) where the person who
 // started the program sees it: the console it was started from, or the file
-// or pipe it was sent to; started from the desktop, a message box shows it.
-void platformSay(std::FILE *to, const QString &text);
+// or pipe it was sent to; started from the desktop, a message box shows it,
+// unless `box` is false.
+void platformSay(std::FILE *to, const QString &text, bool box = true);
 
 // The faces the look asks for that the system does not have, loaded from
 // the fonts in `folder` (Comic Neue for "Comic Sans MS", Liberation Sans for
