@@ -16,7 +16,7 @@ QString soundFolder();
 QString findSoundFolder(const QString &programDir);
 // What keeps the sounds in `folder` from playing, one Italian sentence each
 // (missing folder, missing file, a file that is no wave sound); empty when
-// all five are there.
+// all six are there (four cheers, the buzzer and the beep).
 QStringList soundProblems(const QString &folder);
 // Each returns the file it played, empty when the sounds are off.
 QString SuonoEsatto();      // a random cheer, if the sounds are on

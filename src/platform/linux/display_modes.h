@@ -11,8 +11,9 @@
 #include <optional>
 #include <vector>
 
-// Result codes of the switch. 0 is the only success; the program never asks
-// for a restart, so 1 is never returned.
+// Result codes of the switch through RandR. 0 is the only success; X11 never
+// asks for a restart, so 1 (switched after a restart, on Windows) is never
+// returned here.
 namespace ModeSwitch {
 constexpr int Done = 0;
 constexpr int NotX11 = -1;      // Wayland, offscreen, no display
