@@ -93,11 +93,35 @@ void setBackground(QWidget *w, const QColor &colour, const QColor &border)
 
 QColor background(const QWidget *w) { return w->property(BackgroundPainter::key).value<QColor>(); }
 
+namespace {
+// The design's faces and their free look-alikes.
+const std::map<QString, QString> &lookAlikes()
+{
+    static const std::map<QString, QString> faces{
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
+        {QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")},
+        {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")}};
+    return faces;
+}
+
+// The face asked for in place of a design face. Where the look-alikes are
+// always the ones used, they are asked for by name: a design name would send
+// the font database through the system's aliases at every new size.
+QString faceFor(const QString &design)
+{
+#ifdef Q_OS_WIN
+    return design;   // Windows has the design's faces, or the look-alikes stand in
+#else
+    const auto it = lookAlikes().find(design);
+    return it == lookAlikes().end() ? design : it->second;
+#endif
+}
+} // namespace
+
 void installFonts()
 {
-    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    for (const auto &[design, lookAlike] : lookAlikes())
+        QFont::insertSubstitution(design, lookAlike);
 }
 
 bool installQtItalian()
@@ -116,7 +140,7 @@ bool installQtItalian()
 
 QFont designFont(const QString &family, double points, bool bold)
 {
-    QFont f(family);
+    QFont f(faceFor(family));
     // Every text of the program is in the face asked for: no other face is
     // looked for to stand in for a missing letter, which would cost the
     // first paint a search through every face of the machine.

@@ -10,6 +10,8 @@
 #include "frame/voice.h"
 #include "frame/widgets.h"
 
+#include <QEvent>
+#include <QTimer>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -43,7 +45,6 @@ FormAvvio::FormAvvio(QWidget *parent) : QWidget(parent)
     enterPressesButtons();
     setObjectName(QStringLiteral("FormAvvio"));
     setWindowTitle(QStringLiteral("Tolvena"));
-    setWindowIcon(windowPicture(QStringLiteral("fish")));
     setBackground(this, bgr(0xFFFF00));
 
     auto *title = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Esercitazioni matematiche"),
@@ -59,11 +60,24 @@ FormAvvio::FormAvvio(QWidget *parent) : QWidget(parent)
     BottoneAvvio = makePictureButton(this, QStringLiteral("BottoneAvvio"), QStringLiteral("Avvio"),
                                      QStringLiteral("fish"), 3720, 6000, 4425, 1305,
                                      QStringLiteral("Comic Sans MS"), 24);
-    BottoneAvvio->setCursor(pointer(QStringLiteral("fish")));
     connect(BottoneAvvio, &QToolButton::clicked, this,
             [this] { openScreen(QStringLiteral("FormMenu"), this); });
     fitClientArea(this, 14400, 10275);
     load();
+}
+
+// The splash screen is the first thing the program paints: its window icon
+// and its pointer, drawn from pictures, wait until it has been painted.
+bool FormAvvio::event(QEvent *event)
+{
+    if (event->type() == QEvent::Paint && !dressed_) {
+        dressed_ = true;
+        QTimer::singleShot(0, this, [this] {
+            setWindowIcon(windowPicture(QStringLiteral("fish")));
+            BottoneAvvio->setCursor(pointer(QStringLiteral("fish")));
+        });
+    }
+    return QWidget::event(event);
 }
 
 void FormAvvio::load()

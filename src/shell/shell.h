@@ -25,8 +25,12 @@ public:
     explicit FormAvvio(QWidget *parent = nullptr);
     QToolButton *BottoneAvvio = nullptr;
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     void load();
+    bool dressed_ = false;
 };
 
 class FormMenu : public QWidget {
