@@ -11,6 +11,7 @@
 #include "frame/state.h"
 #include "platform/platform.h"
 #include "shell/shell.h"
+#include "wait.h"
 
 #include <QApplication>
 #include <QAudioSource>
@@ -26,19 +27,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
-
-namespace {
-
-bool waitFor(const std::function<bool()> &done, int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
-    return done();
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {

@@ -11,6 +11,7 @@
 #include "frame/state.h"
 #include "frame/voice.h"
 #include "shell/shell.h"
+#include "wait.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -40,15 +41,6 @@ long residentKiB()
     return -1;
 }
 
-// Runs the event loop until `done` holds or `ms` have passed.
-bool waitFor(const std::function<bool()> &done, int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return done();
-}
 
 } // namespace
 
