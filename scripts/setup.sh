@@ -11,7 +11,7 @@ packages=(
     # qt6-declarative-dev carries.
     qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin
     speech-dispatcher speech-dispatcher-espeak-ng
-    libxcb-randr0-dev
+    libxcb-randr0-dev libfontconfig-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-liberation fonts-comic-neue
     xvfb xauth x11-utils

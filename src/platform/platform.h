@@ -6,6 +6,7 @@
 #include "frame/services.h"
 
 #include <memory>
+#include <thread>
 
 // Wave files played by path in the background, and the system beep.
 std::unique_ptr<SoundPlayer> platformSound();
@@ -18,3 +19,8 @@ int platformSwitchDisplay(int width, int height);
 // not need (the sound libraries, say) is made ready from then on, before the
 // first answer.
 void platformStarted();
+// Called first thing, before the application object is made: starts on a
+// thread of its own what the first window will need and what can be done
+// beside Qt's own start (reading the font configuration, say). Joined before
+// the first window is made; a thread that cannot join does nothing.
+std::jthread platformPrepare();

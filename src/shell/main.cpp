@@ -111,6 +111,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", windows.platform.toUtf8());
 #endif
 
+    std::jthread prepared = platformPrepare();
     const QtMessageHandler earlier = qInstallMessageHandler(holdBack);
     QApplication app(argc, argv);
     qInstallMessageHandler(earlier);
@@ -138,6 +139,8 @@ int main(int argc, char **argv)
     for (const QString &problem : soundProblems(soundFolder()))
         say(stderr, QStringLiteral("tolvena: %1\n").arg(problem));
     registerAllScreens();
+    if (prepared.joinable())
+        prepared.join();
     if (!Main())
         return 0;
     // What the splash screen does not need is made ready once the child has

@@ -9,6 +9,10 @@
 #include "platform/linux/x11_display.h"
 #include "platform/platform.h"
 
+#ifdef TOLVENA_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -244,4 +248,17 @@ void platformStarted()
         if (auto *sound = dynamic_cast<ModuleSound *>(services().sound.get()))
             sound->prepare();
     });
+}
+
+std::jthread platformPrepare()
+{
+    // Fontconfig reads its configuration and every cache of the machine the
+    // first time a font is asked for, which would be in the splash's first
+    // paint. Read on a thread while Qt connects to the display, it is ready
+    // by then. FcInit may be called from any thread, and again by Qt.
+#ifdef TOLVENA_HAVE_FONTCONFIG
+    return std::jthread([] { FcInit(); });
+#else
+    return {};
+#endif
 }

@@ -69,3 +69,5 @@ int platformSwitchDisplay(int width, int height)
 // Nothing waits for the first window: the sound and speech libraries are the
 // system's own and load with the program.
 void platformStarted() {}
+
+std::jthread platformPrepare() { return {}; }
