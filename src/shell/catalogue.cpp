@@ -19,82 +19,81 @@
 
 namespace {
 
-CatalogueEntry button(const QString &name, const QString &caption, int left, int top,
-                      const QString &target, int max = 0, int width = 2700, int height = 650)
+// The tables below are written in UTF-8.
+CatalogueEntry button(const char *name, const char *caption, int left, int top,
+                      const char *target, int max = 0, int width = 2700, int height = 650)
 {
     CatalogueEntry e;
-    e.name = name;
-    e.caption = caption;
+    e.name = QString::fromUtf8(name);
+    e.caption = QString::fromUtf8(caption);
     e.left = left;
     e.top = top;
     e.width = width;
     e.height = height;
-    e.target = target;
+    e.target = QString::fromUtf8(target);
     e.numeroMassimo = max;
     return e;
 }
 
-CatalogueEntry heading(const QString &name, const QString &caption, int left, int top, int width,
+CatalogueEntry heading(const char *name, const char *caption, int left, int top, int width,
                        int height, int index = -1)
 {
-    CatalogueEntry e = button(name, caption, left, top, QString(), 0, width, height);
+    CatalogueEntry e = button(name, caption, left, top, "", 0, width, height);
     e.heading = true;
     e.index = index;
     return e;
 }
 
-using S = QString;
-
 CatalogueDesign makeNumbers()
 {
     CatalogueDesign d;
-    d.name = S("FormMenuNumeri");
+    d.name = QStringLiteral("FormMenuNumeri");
     d.clientArea = QSize(13005, 10290);
-    d.firstInTab = S("Command1");
+    d.firstInTab = QStringLiteral("Command1");
     const int c1 = 120, c2 = 3000, c3 = 5880, c4 = 8760;
     d.entries = {
-        heading(S("Label5"), S("entro 10"), 240, 0, 1065, 345),
-        button(S("Command12"), S("costruire il 10"), c1, 360, S("Formcomponi10")),
-        button(S("Command1"), S("Tolvena"), c1, 1080, S("FormTolvena10"), 10),
-        heading(S("Label4"), S("entro 20"), c1, 1920, 2505, 360),
-        button(S("Command9"), S("costruire il 20"), c1, 2280, S("Form15")),
-        button(S("Command23"), S("sottraendo entro 10"), c1, 3000, S("FormTolvena20")),
-        button(S("Command2"), S("Tolvena varie"), c1, 3720, S("FormTolvena10"), 20),
-        button(S("Command28"), S("possibili e impossibili"), c1, 4440, S("Form22"), 20),
-        heading(S("Label1"), S("entro 99 - in colonna"), 240, 5400, 2505, 240),
-        button(S("Command14"), S("senza cambio"), c1, 5760, S("Form23")),
-        button(S("Command24"), S("con il cambio"), c1, 6480, S("Form24a")),
-        button(S("Command15"), S("con e senza cambio"), c1, 7200, S("Form24")),
+        heading("Label5", "entro 10", 240, 0, 1065, 345),
+        button("Command12", "costruire il 10", c1, 360, "Formcomponi10"),
+        button("Command1", "Tolvena", c1, 1080, "FormTolvena10", 10),
+        heading("Label4", "entro 20", c1, 1920, 2505, 360),
+        button("Command9", "costruire il 20", c1, 2280, "Form15"),
+        button("Command23", "sottraendo entro 10", c1, 3000, "FormTolvena20"),
+        button("Command2", "Tolvena varie", c1, 3720, "FormTolvena10", 20),
+        button("Command28", "possibili e impossibili", c1, 4440, "Form22", 20),
+        heading("Label1", "entro 99 - in colonna", 240, 5400, 2505, 240),
+        button("Command14", "senza cambio", c1, 5760, "Form23"),
+        button("Command24", "con il cambio", c1, 6480, "Form24a"),
+        button("Command15", "con e senza cambio", c1, 7200, "Form24"),
 
-        heading(S("Label2"), S("entro 99"), 3360, 0, 1065, 240),
-        button(S("Command8"), S("  - 1"), c2, 360, S("Form16")),
-        button(S("Command10"), S("- unità"), c2, 1080, S("Form17")),
-        button(S("Command16"), S(" - 10"), c2, 1800, S("Form19")),
-        button(S("Command11"), S(" - decine"), c2, 2520, S("Form18")),
-        button(S("Command17"), S("- 1   - 10"), c2, 3240, S("Form20")),
-        button(S("Command27"), S("- unità o decine"), c2, 3960, S("Form21")),
-        button(S("Command29"), S("possibili e impossibili"), c2, 4680, S("Form22"), 99),
-        heading(S("Label3"), S("entro 999"), 3240, 5400, 1065, 240),
-        button(S("Command13"), S("costruire il 100"), c2, 5760, S("Form32")),
-        button(S("Command20"), S("-1"), c2, 6480, S("Form25")),
-        button(S("Command3"), S("- unità"), c2, 7200, S("Form26")),
+        heading("Label2", "entro 99", 3360, 0, 1065, 240),
+        button("Command8", "  - 1", c2, 360, "Form16"),
+        button("Command10", "- unità", c2, 1080, "Form17"),
+        button("Command16", " - 10", c2, 1800, "Form19"),
+        button("Command11", " - decine", c2, 2520, "Form18"),
+        button("Command17", "- 1   - 10", c2, 3240, "Form20"),
+        button("Command27", "- unità o decine", c2, 3960, "Form21"),
+        button("Command29", "possibili e impossibili", c2, 4680, "Form22", 99),
+        heading("Label3", "entro 999", 3240, 5400, 1065, 240),
+        button("Command13", "costruire il 100", c2, 5760, "Form32"),
+        button("Command20", "-1", c2, 6480, "Form25"),
+        button("Command3", "- unità", c2, 7200, "Form26"),
 
-        button(S("Command19"), S(" - 10"), c3, 360, S("Form27")),
-        button(S("Command4"), S("- decine"), c3, 1080, S("Form28")),
-        button(S("Command21"), S("- 100"), c3, 1800, S("Form29")),
-        button(S("Command5"), S(" - centinaia"), c3, 2520, S("Form30")),
-        button(S("Command18"), S(" - 1    - 10   - 100"), c3, 3240, S("Form31")),
-        button(S("Command25"), S("possibili e impossibili"), c3, 3960, S("Form22"), 999),
-        heading(S("Label6"), S("entro 999 - in colonna"), c3, 4680, 2505, 240),
-        button(S("Command6"), S("senza cambi"), c3, 5040, S("Form33")),
-        button(S("Command31"), S("un cambio"), c3, 5760, S("Form36")),
-        button(S("Command32"), S("due cambi"), c3, 6480, S("Form37")),
-        button(S("Command7"), S(" con e senza cambi"), c3, 7200, S("Form34")),
+        button("Command19", " - 10", c3, 360, "Form27"),
+        button("Command4", "- decine", c3, 1080, "Form28"),
+        button("Command21", "- 100", c3, 1800, "Form29"),
+        button("Command5", " - centinaia", c3, 2520, "Form30"),
+        button("Command18", " - 1    - 10   - 100", c3, 3240, "Form31"),
+        button("Command25", "possibili e impossibili", c3, 3960, "Form22", 999),
+        heading("Label6", "entro 999 - in colonna", c3, 4680, 2505, 240),
+        button("Command6", "senza cambi", c3, 5040, "Form33"),
+        button("Command31", "un cambio", c3, 5760, "Form36"),
+        button("Command32", "due cambi", c3, 6480, "Form37"),
+        button("Command7", " con e senza cambi", c3, 7200, "Form34"),
 
-        heading(S("Label7"), S("entro 9 999"), 8880, 0, 2505, 240),
-        button(S("Command22"), S("-1  -10  -100  -1.000"), c4, 360, S("Form35")),
-        button(S("Command30"), S("possibili e impossibili"), c4, 1080, S("Form22"), 9999),
-        button(S("Command26"), S("torna al menu"), c4, 7200, S("FormMenu")),
+        heading("Label7", "entro 9 999", 8880, 0, 2505, 240),
+        button("Command22", "-1  -10  -100  -1.000", c4, 360, "Form35"),
+        button("Command30", "possibili e impossibili", c4, 1080, "Form22", 9999),
+        button("Command26", "torna al menu", c4, 7200, "FormMenu"),
     };
     return d;
 }
@@ -102,43 +101,43 @@ CatalogueDesign makeNumbers()
 CatalogueDesign makeGraphic()
 {
     CatalogueDesign d;
-    d.name = S("FormMenuGrafici");
+    d.name = QStringLiteral("FormMenuGrafici");
     d.clientArea = QSize(12795, 9915);
-    d.firstInTab = S("Command3");
+    d.firstInTab = QStringLiteral("Command3");
     const int c1 = 240, c2 = 3960, c3 = 7680;
-    auto b = [](const S &name, const S &caption, int left, int top, const S &target,
+    auto b = [](const char *name, const char *caption, int left, int top, const char *target,
                 int height = 675) { return button(name, caption, left, top, target, 0, 3200, height); };
     d.entries = {
-        heading(S("Label1"), S("uso delle barre"), c1, 240, 3200, 330, 1),
-        b(S("Command1"), S("entro il 10"), c1, 600, S("FormBarreTolvena")),
-        b(S("Command2"), S(" entro il 20"), c1, 1440, S("FormBarreTolvena20")),
-        heading(S("Label1"), S("entro 99 - lunghi e unità"), c1, 2280, 3200, 330, 0),
-        b(S("Command27"), S(" senza cambio"), c1, 2640, S("FormGrafMeno1")),
-        b(S("Command9"), S("con cambio"), c1, 3480, S("FormGrafMeno")),
-        b(S("Command7"), S("con e senza cambio"), c1, 4320, S("FormGrafMeno2")),
-        heading(S("Label1"), S("entro 99 - abaco"), c1, 5280, 3200, 330, 3),
-        b(S("Command28"), S("senza cambio"), c1, 5640, S("Form99d1")),
-        b(S("Command8"), S("con cambio"), c1, 6480, S("Form99d3")),
-        b(S("Command10"), S("con e senza cambio"), c1, 7320, S("Form99d")),
+        heading("Label1", "uso delle barre", c1, 240, 3200, 330, 1),
+        b("Command1", "entro il 10", c1, 600, "FormBarreTolvena"),
+        b("Command2", " entro il 20", c1, 1440, "FormBarreTolvena20"),
+        heading("Label1", "entro 99 - lunghi e unità", c1, 2280, 3200, 330, 0),
+        b("Command27", " senza cambio", c1, 2640, "FormGrafMeno1"),
+        b("Command9", "con cambio", c1, 3480, "FormGrafMeno"),
+        b("Command7", "con e senza cambio", c1, 4320, "FormGrafMeno2"),
+        heading("Label1", "entro 99 - abaco", c1, 5280, 3200, 330, 3),
+        b("Command28", "senza cambio", c1, 5640, "Form99d1"),
+        b("Command8", "con cambio", c1, 6480, "Form99d3"),
+        b("Command10", "con e senza cambio", c1, 7320, "Form99d"),
 
-        heading(S("Label1"), S(" entro 99 - con la tabella "), c2, 120, 3200, 330, 2),
-        b(S("Command3"), S("togliere solo unità"), c2, 600, S("Form100c")),
-        b(S("Command4"), S("togliere solo decine"), c2, 1440, S("Form100d")),
-        b(S("Command12"), S("togliere decine o unità"), c2, 2280, S("Form100f")),
-        b(S("Command5"), S("togliere decine e unità"), c2, 3120, S("Form100e")),
-        heading(S("Label2"), S("Costruire il 100"), c2, 4320, 3200, 405),
-        b(S("Command13"), S("con la tabella"), c2, 4680, S("FormC100"), 700),
-        b(S("Command24"), S("decine e unità"), c2, 5520, S("Form100g"), 700),
+        heading("Label1", " entro 99 - con la tabella ", c2, 120, 3200, 330, 2),
+        b("Command3", "togliere solo unità", c2, 600, "Form100c"),
+        b("Command4", "togliere solo decine", c2, 1440, "Form100d"),
+        b("Command12", "togliere decine o unità", c2, 2280, "Form100f"),
+        b("Command5", "togliere decine e unità", c2, 3120, "Form100e"),
+        heading("Label2", "Costruire il 100", c2, 4320, 3200, 405),
+        b("Command13", "con la tabella", c2, 4680, "FormC100", 700),
+        b("Command24", "decine e unità", c2, 5520, "Form100g", 700),
 
-        heading(S("Label3"), S("oltre il 100"), c3, 240, 3195, 405),
-        b(S("Command23"), S("costruire il 500 "), c3, 600, S("Form500g"), 700),
-        b(S("Command15"), S("costruire il 1 000 "), c3, 1440, S("Form1000g"), 700),
-        heading(S("Label4"), S("oltre il 100 - Abaco"), c3, 2760, 3195, 405),
-        b(S("Command6"), S("senza cambi"), c3, 3120, S("Form999a"), 700),
-        b(S("Command16"), S("con un cambio"), c3, 3960, S("Form999b"), 700),
-        b(S("Command17"), S("con due cambi"), c3, 4800, S("Form999c"), 700),
-        b(S("Command18"), S("con e senza cambi"), c3, 5640, S("Form999d"), 700),
-        b(S("Command26"), S("torna al menu"), c3, 7320, S("FormMenu")),
+        heading("Label3", "oltre il 100", c3, 240, 3195, 405),
+        b("Command23", "costruire il 500 ", c3, 600, "Form500g", 700),
+        b("Command15", "costruire il 1 000 ", c3, 1440, "Form1000g", 700),
+        heading("Label4", "oltre il 100 - Abaco", c3, 2760, 3195, 405),
+        b("Command6", "senza cambi", c3, 3120, "Form999a", 700),
+        b("Command16", "con un cambio", c3, 3960, "Form999b", 700),
+        b("Command17", "con due cambi", c3, 4800, "Form999c", 700),
+        b("Command18", "con e senza cambi", c3, 5640, "Form999d", 700),
+        b("Command26", "torna al menu", c3, 7320, "FormMenu"),
     };
     return d;
 }
