@@ -45,16 +45,11 @@ TypedExercise TolvenaDrill::draw() const
 
 TypedDrillRow tolvenaRow(const QString &name)
 {
-    TypedDrillRow r;
-    r.name = name;
-    r.left = 360;
-    r.top = 1080;
-    r.areaWidth = 9495;
-    r.areaHeight = 6885;
-    r.azzeraBlanks = 8;
-    r.informazioniBlanks = 11;
-    r.reseedOnLoad = true;
-    r.fieldFirstInTab = true;
-    r.avantiEnabled = true;
-    return r;
+    return {.name = name,
+            .draw = {},   // the screen's
+            .left = 360,
+            .top = 1080,
+            .clientArea = {9495, 6885},
+            .reseedOnLoad = true,
+            .avantiEnabled = true};
 }

@@ -4,7 +4,6 @@
 #include "frame/services.h"
 #include "frame/state.h"
 
-#include <QStringList>
 #include <array>
 
 namespace {
@@ -44,114 +43,92 @@ int pick(int k, int count)
     return k;
 }
 
-TypedDrillRow row(QString name, std::function<TypedExercise()> draw, int left, int top,
-                  int w, int h, int azzera, int info)
-{
-    TypedDrillRow r;
-    r.name = std::move(name);
-    r.draw = std::move(draw);
-    r.left = left;
-    r.top = top;
-    r.areaWidth = w;
-    r.areaHeight = h;
-    r.azzeraBlanks = azzera;
-    r.informazioniBlanks = info;
-    return r;
-}
-
 std::vector<TypedDrillRow> makeRows()
 {
-    std::vector<TypedDrillRow> rows;
-    rows.push_back(row(QStringLiteral("Form16"), [] {
-        const int n = Int(98 * Rnd()) + 1;
-        return minusConstant(n, 1);
-    }, 360, 1080, 10530, 9945, 8, 11));
-    rows.push_back(row(QStringLiteral("Form17"), [] {
-        const int n = Int(88 * Rnd()) + 10;
-        const int u = Int(10 * Rnd());
-        return minusNumber(n + u, u);
-    }, 240, 960, 10530, 9945, 8, 10));
-    rows.push_back(row(QStringLiteral("Form18"), [] {
-        const int d = (Int(9 * Rnd()) + 1) * 10;
-        const int n = Int((98 - d) * Rnd());
-        return minusNumber(d + n, d);
-    }, 360, 1080, 11025, 8265, 8, 11));
-    rows.push_back(row(QStringLiteral("Form19"), [] {
-        const int n = Int(78 * Rnd()) + 10;
-        return minusConstant(n, 10);
-    }, 480, 1080, 9855, 8295, 8, 10));
-    rows.back().exitName = QStringLiteral("MnuEsci");
-    rows.push_back(row(QStringLiteral("Form20"), [] {
-        if (Int(2 * Rnd()) + 1 == 1)
-            return minusConstant(Int(97 * Rnd()) + 1, 1);
-        return minusConstant(Int(78 * Rnd()) + 10, 10);
-    }, 600, 1200, 9570, 6525, 8, 11));
-    rows.push_back(row(QStringLiteral("Form21"), [] {
-        const int k = Int(2 * Rnd()) + 1;
-        const int d = k == 1 ? Int(9 * Rnd()) + 1 : (Int(9 * Rnd()) + 1) * 10;
-        const int n = Int((99 - d) * Rnd()) + 1;
-        return minusNumber(d + n, d);
-    }, 240, 960, 9570, 6525, 8, 10));
-    rows.push_back(row(QStringLiteral("Form25"), [] {
-        return minusConstant(Int(998 * Rnd()) + 1, 1);
-    }, 360, 1080, 9495, 6510, 7, 10));
-    rows.push_back(row(QStringLiteral("Form26"), [] {
-        const int n = Int(990 * Rnd());
-        const int u = Int(10 * Rnd());
-        return minusNumber(n + u, u);
-    }, 360, 1080, 9495, 6510, 7, 10));
-    rows.push_back(row(QStringLiteral("Form27"), [] {
-        return minusConstant(Int(970 * Rnd()) + 20, 10);
-    }, 240, 1200, 9495, 6510, 7, 10));
-    rows.push_back(row(QStringLiteral("Form28"), [] {
-        const int n = Int(890 * Rnd());
-        const int d = Int(10 * Rnd()) * 10;
-        return minusNumber(n + d, d);
-    }, 240, 960, 9495, 6510, 7, 10));
-    rows.push_back(row(QStringLiteral("Form29"), [] {
-        return minusConstant(Int(880 * Rnd()) + 100, 100);
-    }, 360, 960, 9495, 6510, 7, 10));
-    rows.push_back(row(QStringLiteral("Form30"), [] {
-        const int m = Int(890 * Rnd());
-        const int c = Int(Rnd() * m / 100) * 100;
-        return minusNumber(m, c);
-    }, 240, 840, 9495, 6510, 7, 10));
-    rows.push_back(row(QStringLiteral("Form31"), [] {
-        static const std::array<int, 3> s = {1, 10, 100};
-        const int m = Int(890 * Rnd()) + 100;
-        const int k = pick(Int(3 * Rnd()), 3);
-        return minusPower(m, s[k], QString::number(s[k]));
-    }, 360, 960, 10335, 9360, 8, 11));
-    rows.back().stopIsBlank = true;
-    rows.back().reseedOnLoad = true;
-    rows.push_back(row(QStringLiteral("Form32"), [] {
-        const int n = Int(100 * Rnd()) + 1;
-        return exercise(B(100 - n) + QStringLiteral(" +____ = 100"), n,
-                        B(100 - n) + QStringLiteral(" + ") + B(n) + QStringLiteral(" = 100"));
-    }, 360, 960, 9495, 6510, 7, 10));
-    rows.push_back(row(QStringLiteral("Form35"), [] {
-        static const std::array<int, 4> s = {1, 10, 100, 1000};
-        static const std::array<const char *, 4> words = {"1", "10", "100", "1 000"};
-        const int m = Int(8990 * Rnd()) + 1000;
-        const int k = pick(Int(4 * Rnd()), 4);
-        return minusPower(m, s[k], QString::fromLatin1(words[k]));
-    }, 360, 1080, 10830, 7650, 8, 10));
-    rows.back().fontPoints = 27.75;
-    rows.back().maxLength = 5;
-    rows.back().wideField = true;
-    rows.back().stopIsBlank = true;
-    rows.back().reseedOnLoad = true;
-
-    // The answer field comes first in the tab order on these; elsewhere
-    // "avanti" does, but it starts disabled.
-    for (auto &r : rows) {
-        static const QStringList fieldFirst = {
-            QStringLiteral("Form16"), QStringLiteral("Form17"), QStringLiteral("Form18"),
-            QStringLiteral("Form19"), QStringLiteral("Form20"), QStringLiteral("Form21"),
-            QStringLiteral("Form35")};
-        r.fieldFirstInTab = fieldFirst.contains(r.name);
-    }
-    return rows;
+    return {
+        {.name = QStringLiteral("Form16"), .draw = [] {
+             const int n = Int(98 * Rnd()) + 1;
+             return minusConstant(n, 1);
+         }, .left = 360, .top = 1080, .clientArea = {10530, 9945}},
+        {.name = QStringLiteral("Form17"), .draw = [] {
+             const int n = Int(88 * Rnd()) + 10;
+             const int u = Int(10 * Rnd());
+             return minusNumber(n + u, u);
+         }, .left = 240, .top = 960, .clientArea = {10530, 9945}, .informazioniBlanks = 10},
+        {.name = QStringLiteral("Form18"), .draw = [] {
+             const int d = (Int(9 * Rnd()) + 1) * 10;
+             const int n = Int((98 - d) * Rnd());
+             return minusNumber(d + n, d);
+         }, .left = 360, .top = 1080, .clientArea = {11025, 8265}},
+        {.name = QStringLiteral("Form19"), .draw = [] {
+             const int n = Int(78 * Rnd()) + 10;
+             return minusConstant(n, 10);
+         }, .left = 480, .top = 1080, .clientArea = {9855, 8295}, .informazioniBlanks = 10,
+         .exitName = QStringLiteral("MnuEsci")},
+        {.name = QStringLiteral("Form20"), .draw = [] {
+             if (Int(2 * Rnd()) + 1 == 1)
+                 return minusConstant(Int(97 * Rnd()) + 1, 1);
+             return minusConstant(Int(78 * Rnd()) + 10, 10);
+         }, .left = 600, .top = 1200, .clientArea = {9570, 6525}},
+        {.name = QStringLiteral("Form21"), .draw = [] {
+             const int k = Int(2 * Rnd()) + 1;
+             const int d = k == 1 ? Int(9 * Rnd()) + 1 : (Int(9 * Rnd()) + 1) * 10;
+             const int n = Int((99 - d) * Rnd()) + 1;
+             return minusNumber(d + n, d);
+         }, .left = 240, .top = 960, .clientArea = {9570, 6525}, .informazioniBlanks = 10},
+        {.name = QStringLiteral("Form25"), .draw = [] {
+             return minusConstant(Int(998 * Rnd()) + 1, 1);
+         }, .left = 360, .top = 1080, .clientArea = {9495, 6510}, .azzeraBlanks = 7,
+         .informazioniBlanks = 10, .fieldFirstInTab = false},
+        {.name = QStringLiteral("Form26"), .draw = [] {
+             const int n = Int(990 * Rnd());
+             const int u = Int(10 * Rnd());
+             return minusNumber(n + u, u);
+         }, .left = 360, .top = 1080, .clientArea = {9495, 6510}, .azzeraBlanks = 7,
+         .informazioniBlanks = 10, .fieldFirstInTab = false},
+        {.name = QStringLiteral("Form27"), .draw = [] {
+             return minusConstant(Int(970 * Rnd()) + 20, 10);
+         }, .left = 240, .top = 1200, .clientArea = {9495, 6510}, .azzeraBlanks = 7,
+         .informazioniBlanks = 10, .fieldFirstInTab = false},
+        {.name = QStringLiteral("Form28"), .draw = [] {
+             const int n = Int(890 * Rnd());
+             const int d = Int(10 * Rnd()) * 10;
+             return minusNumber(n + d, d);
+         }, .left = 240, .top = 960, .clientArea = {9495, 6510}, .azzeraBlanks = 7,
+         .informazioniBlanks = 10, .fieldFirstInTab = false},
+        {.name = QStringLiteral("Form29"), .draw = [] {
+             return minusConstant(Int(880 * Rnd()) + 100, 100);
+         }, .left = 360, .top = 960, .clientArea = {9495, 6510}, .azzeraBlanks = 7,
+         .informazioniBlanks = 10, .fieldFirstInTab = false},
+        {.name = QStringLiteral("Form30"), .draw = [] {
+             const int m = Int(890 * Rnd());
+             const int c = Int(Rnd() * m / 100) * 100;
+             return minusNumber(m, c);
+         }, .left = 240, .top = 840, .clientArea = {9495, 6510}, .azzeraBlanks = 7,
+         .informazioniBlanks = 10, .fieldFirstInTab = false},
+        {.name = QStringLiteral("Form31"), .draw = [] {
+             static const std::array<int, 3> s = {1, 10, 100};
+             const int m = Int(890 * Rnd()) + 100;
+             const int k = pick(Int(3 * Rnd()), 3);
+             return minusPower(m, s[k], QString::number(s[k]));
+         }, .left = 360, .top = 960, .clientArea = {10335, 9360}, .stopIsBlank = true,
+         .reseedOnLoad = true, .fieldFirstInTab = false},
+        {.name = QStringLiteral("Form32"), .draw = [] {
+             const int n = Int(100 * Rnd()) + 1;
+             return exercise(B(100 - n) + QStringLiteral(" +____ = 100"), n,
+                             B(100 - n) + QStringLiteral(" + ") + B(n) + QStringLiteral(" = 100"));
+         }, .left = 360, .top = 960, .clientArea = {9495, 6510}, .azzeraBlanks = 7,
+         .informazioniBlanks = 10, .fieldFirstInTab = false},
+        {.name = QStringLiteral("Form35"), .draw = [] {
+             static const std::array<int, 4> s = {1, 10, 100, 1000};
+             static const std::array<const char *, 4> words = {"1", "10", "100", "1 000"};
+             const int m = Int(8990 * Rnd()) + 1000;
+             const int k = pick(Int(4 * Rnd()), 4);
+             return minusPower(m, s[k], QString::fromLatin1(words[k]));
+         }, .left = 360, .top = 1080, .clientArea = {10830, 7650}, .fontPoints = 27.75,
+         .informazioniBlanks = 10, .maxLength = 5, .wideField = true, .stopIsBlank = true,
+         .reseedOnLoad = true},
+    };
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 // write their numbers and where their controls stand; each is a row of the
 // table below, served by one model and one screen type.
 
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -20,18 +21,19 @@ struct TypedDrillRow {
     QString name;                               // "Form20"
     std::function<TypedExercise()> draw;        // draws with Rnd(), sets NumeroCasuale
     int left = 0, top = 0;                      // where the exercise label stands, twips
-    int areaWidth = 0, areaHeight = 0;          // design client area, twips
+    QSize clientArea;                           // design client area, twips
     double fontPoints = 39.75;                  // exercise label's font
     int azzeraBlanks = 8, informazioniBlanks = 11;
     int maxLength = 3;                          // answer field's limit
     bool wideField = false;                     // the five-figure field of the largest numbers
     bool stopIsBlank = false;                   // a typed full stop becomes a blank
     bool reseedOnLoad = false;
-    bool fieldFirstInTab = true;
+    bool fieldFirstInTab = true;                // else "avanti" first, though it starts disabled
     bool avantiEnabled = false;                 // "avanti" may skip the first exercise
     QString exitName = QStringLiteral("mnuEsci");
 };
 
+// Every screen of the family, one row each; a new row is a new screen.
 const std::vector<TypedDrillRow> &typedDrillRows();
 const TypedDrillRow *typedDrillRow(const QString &name);
 

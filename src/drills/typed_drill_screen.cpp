@@ -19,7 +19,7 @@ FrameDesign typedDrillFrame(const TypedDrillRow &row, const QString &catalogue)
     const int x = row.left, y = row.top;
     return {.name = row.name,
             .catalogue = catalogue,
-            .clientArea = QSize(row.areaWidth, row.areaHeight),
+            .clientArea = row.clientArea,
             .iconaSi = {x + 8340, y - 600},
             .avanti = {x + 7680, y + 5160},
             .azzeraBlanks = row.azzeraBlanks,
