@@ -84,34 +84,17 @@ ColumnPair draw37()
     });
 }
 
-std::vector<ColumnRule> makeRules()
-{
-    return {
-        {QStringLiteral("Form23"), 2, false, draw23},
-        {QStringLiteral("Form24"), 2, true, draw24},
-        {QStringLiteral("Form24a"), 2, true, draw24a},
-        {QStringLiteral("Form33"), 3, false, draw33},
-        {QStringLiteral("Form34"), 3, true, draw34},
-        {QStringLiteral("Form36"), 3, true, draw36},
-        {QStringLiteral("Form37"), 3, true, draw37},
-    };
-}
-
 } // namespace
 
-const std::vector<ColumnRule> &columnRules()
-{
-    static const std::vector<ColumnRule> rules = makeRules();
-    return rules;
-}
-
-const ColumnRule *columnRule(const QString &name)
-{
-    for (const auto &r : columnRules())
-        if (r.name == name)
-            return &r;
-    return nullptr;
-}
+namespace ColumnRules {
+const ColumnRule twoNoExchange{2, false, draw23};
+const ColumnRule twoExchange{2, true, draw24a};
+const ColumnRule twoEither{2, true, draw24};
+const ColumnRule threeNoExchange{3, false, draw33};
+const ColumnRule threeOneExchange{3, true, draw36};
+const ColumnRule threeTwoExchanges{3, true, draw37};
+const ColumnRule threeEither{3, true, draw34};
+} // namespace ColumnRules
 
 void ColumnModel::next()
 {

@@ -22,14 +22,16 @@ struct ColumnPair {
 
 // How a screen draws its exercises, and what its column mechanism offers.
 struct ColumnRule {
-    QString name;                 // "Form24"
     int columns = 2;              // 2: tens and units; 3: hundreds too
     bool exchanges = true;        // whether exchange marks exist at all
     ColumnPair (*draw)() = nullptr;
 };
 
-const std::vector<ColumnRule> &columnRules();
-const ColumnRule *columnRule(const QString &name);
+// The rules the screens choose from, by how many columns and exchanges.
+namespace ColumnRules {
+extern const ColumnRule twoNoExchange, twoExchange, twoEither;
+extern const ColumnRule threeNoExchange, threeOneExchange, threeTwoExchanges, threeEither;
+} // namespace ColumnRules
 
 // The digits of one exercise, named as the screens name them. `u1` and `da1`
 // are raised by 10 when their column takes an exchange.

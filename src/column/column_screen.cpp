@@ -108,14 +108,15 @@ ColumnLayout form33()
 
 std::vector<ColumnScreenRow> makeRows()
 {
+    using namespace ColumnRules;
     return {
-        {QStringLiteral("Form23"), form23()},
-        {QStringLiteral("Form24"), twoColumns()},
-        {QStringLiteral("Form24a"), twoColumns()},
-        {QStringLiteral("Form33"), form33()},
-        {QStringLiteral("Form34"), threeColumns()},
-        {QStringLiteral("Form36"), threeColumns()},
-        {QStringLiteral("Form37"), threeColumns()},
+        {QStringLiteral("Form23"), twoNoExchange, form23()},
+        {QStringLiteral("Form24"), twoEither, twoColumns()},
+        {QStringLiteral("Form24a"), twoExchange, twoColumns()},
+        {QStringLiteral("Form33"), threeNoExchange, form33()},
+        {QStringLiteral("Form34"), threeEither, threeColumns()},
+        {QStringLiteral("Form36"), threeOneExchange, threeColumns()},
+        {QStringLiteral("Form37"), threeTwoExchanges, threeColumns()},
     };
 }
 
@@ -217,7 +218,7 @@ const std::vector<ColumnScreenRow> &columnScreenRows()
 
 ColumnScreen::ColumnScreen(const ColumnScreenRow &row, QWidget *parent)
     : ExerciseScreen(columnFrame(row), parent), layout_(row.layout),
-      model_(*columnRule(row.name))
+      model_(row.rule)
 {
     const ColumnLayout &l = layout_;
     const int columns = model_.columns();

@@ -35,6 +35,7 @@ struct ColumnLayout {
 
 struct ColumnScreenRow {
     QString name;
+    ColumnRule rule;
     ColumnLayout layout;
 };
 

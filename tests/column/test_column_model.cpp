@@ -1,4 +1,5 @@
 #include "column/column_model.h"
+#include "column/column_screen.h"
 #include "fakes.h"
 
 #include <QTest>
@@ -8,12 +9,13 @@ using Outcome = ColumnModel::Outcome;
 
 namespace {
 
-const ColumnRule &rule(const char *name)
+// The rule of the screen called `name`.
+const ColumnRule &rule(const QString &name)
 {
-    const ColumnRule *r = columnRule(QString::fromLatin1(name));
-    if (!r)
-        qFatal("no rule %s", name);
-    return *r;
+    for (const ColumnScreenRow &row : columnScreenRows())
+        if (row.name == name)
+            return row.rule;
+    qFatal("no screen %s", qPrintable(name));
 }
 
 // The draw that makes Int(span * r) + low come out as `value`.
@@ -50,7 +52,7 @@ private slots:
     void drawRulesKeepTheirPromises()
     {
         QFETCH(QString, name);
-        const ColumnRule &r = *columnRule(name);
+        const ColumnRule &r = rule(name);
         ColumnModel m(r);
         bool sawOneDigitMinuend = false;
         for (int i = 0; i < 3000; ++i) {
@@ -401,7 +403,7 @@ private slots:
         QFETCH(QString, tens);
         QFETCH(QString, hundreds);
         QFETCH(QString, result);
-        ColumnModel m(*columnRule(screen));
+        ColumnModel m(rule(screen));
         m.start(minuend, subtrahend);
         placeAll(m);
         QCOMPARE(m.step(), Step::Units);   // the units are enough
