@@ -166,7 +166,7 @@ FrameDesign abacusFrame(const AbacusScreenRow &row)
 {
     FrameDesign d = row.layout.frame;
     d.name = row.name;
-    d.catalogue = QStringLiteral("FormMenuGrafici");
+    d.catalogue = Catalogue::Graphic;
     // Hidden in the design, shown (and disabled) when the screen opens.
     d.avantiVisible = true;
     return d;
@@ -447,5 +447,5 @@ void AbacusScreen::checkAnswer()
 void registerAbacusScreens()
 {
     for (const auto &row : abacusScreenRows())
-        registerScreen(row.name, [&row] { return new AbacusScreen(row); });
+        registerScreen(abacusFrame(row), [&row] { return new AbacusScreen(row); });
 }

@@ -156,7 +156,7 @@ CompleteDesign larger(int total)
 FrameDesign frame(const CompleteDesign &c)
 {
     return {.name = c.name,
-            .catalogue = QStringLiteral("FormMenuGrafici"),
+            .catalogue = Catalogue::Graphic,
             .clientArea = c.clientArea,
             .iconaSi = c.iconaSi,
             .avanti = c.avanti,
@@ -280,5 +280,5 @@ void CompleteScreen::onAvanti()
 void registerCompleteScreens()
 {
     for (const CompleteDesign &d : completeDesigns())
-        registerScreen(d.name, [&d] { return new CompleteScreen(d); });
+        registerScreen(frame(d), [&d] { return new CompleteScreen(d); });
 }

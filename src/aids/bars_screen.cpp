@@ -20,7 +20,7 @@ constexpr int barsHeight = 2400;
 FrameDesign frame(const QString &name, int down, int areaHeight, QPoint avanti)
 {
     return {.name = name,
-            .catalogue = QStringLiteral("FormMenuGrafici"),
+            .catalogue = Catalogue::Graphic,
             .clientArea = QSize(12975, areaHeight),
             .iconaSi = {9060, 240 + down},
             .avanti = avanti};
@@ -283,7 +283,6 @@ void BarsScreen::onAzzera()
 
 void registerBars()
 {
-    registerScreen(QStringLiteral("FormBarreTolvena"), [] { return new BarsScreen(barsTenDesign()); });
-    registerScreen(QStringLiteral("FormBarreTolvena20"),
-                   [] { return new BarsScreen(barsTwentyDesign()); });
+    for (const BarsDesign *d : {&barsTenDesign(), &barsTwentyDesign()})
+        registerScreen(d->frame, [d] { return new BarsScreen(*d); });
 }

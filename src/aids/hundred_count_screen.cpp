@@ -15,7 +15,7 @@ constexpr std::uint32_t missingCell = 0xC0FFFF;
 FrameDesign frame()
 {
     return {.name = QStringLiteral("FormC100"),
-            .catalogue = QStringLiteral("FormMenuGrafici"),
+            .catalogue = Catalogue::Graphic,
             .clientArea = QSize(12690, 9300),
             .iconaSi = {8940, 360},
             .avanti = {9360, 6480},
@@ -71,5 +71,5 @@ void HundredCountScreen::onAvanti()
 
 void registerHundredCount()
 {
-    registerScreen(QStringLiteral("FormC100"), [] { return new HundredCountScreen; });
+    registerScreen(frame(), [] { return new HundredCountScreen; });
 }

@@ -20,7 +20,7 @@ FrameDesign frame(const HundredTableRow &row)
     const int x = row.shift;
     // The first exercise may be skipped; after that "avanti" waits for a right answer.
     return {.name = row.name,
-            .catalogue = QStringLiteral("FormMenuGrafici"),
+            .catalogue = Catalogue::Graphic,
             .clientArea = row.clientArea,
             .iconaSi = {8820 + x, 360},
             .avanti = {9240 + x, 6480},
@@ -171,5 +171,5 @@ bool HundredTableScreen::eventFilter(QObject *watched, QEvent *event)
 void registerHundredTable()
 {
     for (const auto &row : hundredTableRows())
-        registerScreen(row.name, [&row] { return new HundredTableScreen(row); });
+        registerScreen(frame(row), [&row] { return new HundredTableScreen(row); });
 }

@@ -15,7 +15,7 @@ FrameDesign frame(const QString &name, QPoint iconaSi, QPoint avanti)
 {
     // "avanti" may skip the first exercise; after that it waits for a right answer.
     return {.name = name,
-            .catalogue = QStringLiteral("FormMenuNumeri"),
+            .catalogue = Catalogue::Numbers,
             .clientArea = QSize(9510, 6495),
             .iconaSi = iconaSi,
             .avanti = avanti,
@@ -119,8 +119,8 @@ void MakeTenScreen::enableButtons(bool enabled)
 
 void registerMakeTen()
 {
-    registerScreen(QStringLiteral("Formcomponi10"), [] { return new MakeTenScreen(makeTenDesign()); });
-    registerScreen(QStringLiteral("Form15"), [] { return new MakeTenScreen(makeTwentyDesign()); });
+    for (const MakeTenDesign *d : {&makeTenDesign(), &makeTwentyDesign()})
+        registerScreen(d->frame, [d] { return new MakeTenScreen(*d); });
 }
 
 QString MakeTenScreen::spokenExercise() const { return spokenSum(EtNumero->text()); }

@@ -95,7 +95,7 @@ FrameDesign frame(const QString &name, int left, int areaWidth, int areaHeight, 
 {
     // `left`: the captions' left edge.
     return {.name = name,
-            .catalogue = QStringLiteral("FormMenuGrafici"),
+            .catalogue = Catalogue::Graphic,
             .clientArea = QSize(areaWidth, areaHeight),
             .iconaSi = {left + 300, 360},
             .avanti = avanti};
@@ -441,12 +441,9 @@ void TensUnitsScreen::onAvanti()
 
 void registerTensUnits()
 {
-    registerScreen(QStringLiteral("FormGrafMeno1"),
-                   [] { return new TensUnitsScreen(tensUnitsNoExchangeDesign()); });
-    registerScreen(QStringLiteral("FormGrafMeno"),
-                   [] { return new TensUnitsScreen(tensUnitsExchangeDesign()); });
-    registerScreen(QStringLiteral("FormGrafMeno2"),
-                   [] { return new TensUnitsScreen(tensUnitsEitherDesign()); });
+    for (const TensUnitsDesign *d :
+         {&tensUnitsNoExchangeDesign(), &tensUnitsExchangeDesign(), &tensUnitsEitherDesign()})
+        registerScreen(d->frame, [d] { return new TensUnitsScreen(*d); });
 }
 
 QString TensUnitsScreen::spokenExercise() const { return spokenSum(EtNumero->text()); }

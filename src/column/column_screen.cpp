@@ -123,7 +123,7 @@ std::vector<ColumnScreenRow> makeRows()
 FrameDesign columnFrame(const ColumnScreenRow &row)
 {
     return {.name = row.name,
-            .catalogue = QStringLiteral("FormMenuNumeri"),
+            .catalogue = Catalogue::Numbers,
             .clientArea = row.layout.clientArea,
             .iconaSi = row.layout.iconaSi,
             .avanti = row.layout.avanti};
@@ -494,5 +494,5 @@ void ColumnScreen::answer(int column)
 void registerColumnScreens()
 {
     for (const auto &row : columnScreenRows())
-        registerScreen(row.name, [&row] { return new ColumnScreen(row); });
+        registerScreen(columnFrame(row), [&row] { return new ColumnScreen(row); });
 }

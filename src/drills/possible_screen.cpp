@@ -22,7 +22,7 @@ namespace {
 FrameDesign possibleFrame()
 {
     return {.name = QStringLiteral("Form22"),
-            .catalogue = QStringLiteral("FormMenuNumeri"),
+            .catalogue = Catalogue::Numbers,
             .clientArea = QSize(11160, 10005),
             .iconaSi = {8460, 120},
             .avanti = {7800, 5880}};
@@ -204,5 +204,5 @@ bool PossibleScreen::eventFilter(QObject *watched, QEvent *event)
 
 void registerPossibleDrill()
 {
-    registerScreen(QStringLiteral("Form22"), [] { return new PossibleScreen; });
+    registerScreen(possibleFrame(), [] { return new PossibleScreen; });
 }

@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include <utility>
+
 namespace {
 TypedDrillRow rowDrawingFrom(const QString &name, const std::shared_ptr<TolvenaDrill> &drill)
 {
@@ -63,10 +65,12 @@ void TolvenaScreen::chooseType(bool trovaIlResto)
 
 void registerTolvenaDrills()
 {
-    registerScreen(QStringLiteral("FormTolvena10"), [] {
-        return new TolvenaScreen(QStringLiteral("FormTolvena10"), TolvenaDrill::Range::UpToMaximum);
-    });
-    registerScreen(QStringLiteral("FormTolvena20"), [] {
-        return new TolvenaScreen(QStringLiteral("FormTolvena20"), TolvenaDrill::Range::BelowTen);
-    });
+    using Range = TolvenaDrill::Range;
+    for (const auto &screen : {std::pair(QStringLiteral("FormTolvena10"), Range::UpToMaximum),
+                               std::pair(QStringLiteral("FormTolvena20"), Range::BelowTen)}) {
+        const QString name = screen.first;
+        const Range range = screen.second;
+        registerScreen(typedDrillFrame(tolvenaRow(name)),
+                       [name, range] { return new TolvenaScreen(name, range); });
+    }
 }

@@ -13,12 +13,12 @@
 #include <QLineEdit>
 #include <QToolButton>
 
-FrameDesign typedDrillFrame(const TypedDrillRow &row, const QString &catalogue)
+FrameDesign typedDrillFrame(const TypedDrillRow &row)
 {
     // The frame stands where the exercise's number does.
     const int x = row.left, y = row.top;
     return {.name = row.name,
-            .catalogue = catalogue,
+            .catalogue = Catalogue::Numbers,
             .clientArea = row.clientArea,
             .iconaSi = {x + 8340, y - 600},
             .avanti = {x + 7680, y + 5160},
@@ -29,7 +29,7 @@ FrameDesign typedDrillFrame(const TypedDrillRow &row, const QString &catalogue)
 }
 
 TypedDrillScreen::TypedDrillScreen(const TypedDrillRow &row, QWidget *parent)
-    : ExerciseScreen(typedDrillFrame(row, QStringLiteral("FormMenuNumeri")), parent),
+    : ExerciseScreen(typedDrillFrame(row), parent),
       row_(row), model_(row.draw)
 {
     if (row.reseedOnLoad)
@@ -129,5 +129,5 @@ bool TypedDrillScreen::eventFilter(QObject *watched, QEvent *event)
 void registerTypedDrills()
 {
     for (const auto &row : typedDrillRows())
-        registerScreen(row.name, [&row] { return new TypedDrillScreen(row); });
+        registerScreen(typedDrillFrame(row), [&row] { return new TypedDrillScreen(row); });
 }

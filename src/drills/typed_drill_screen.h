@@ -9,8 +9,8 @@ class QLabel;
 class QLineEdit;
 
 // The frame of a typed-answer screen: every control keeps the same offset
-// from the exercise label.
-FrameDesign typedDrillFrame(const TypedDrillRow &row, const QString &catalogue);
+// from the exercise label, and "Esci" returns to the numbers catalogue.
+FrameDesign typedDrillFrame(const TypedDrillRow &row);
 
 class TypedDrillScreen : public ExerciseScreen {
     Q_OBJECT

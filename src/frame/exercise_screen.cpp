@@ -267,7 +267,7 @@ void ExerciseScreen::onEsci()
         MessageBoxes::Icon::Question, MessageBoxes::Buttons::YesNo);
     if (!self || answer != MessageBoxes::Answer::Yes)
         return;
-    openScreen(design_.catalogue, this);
+    openScreen(catalogueName(design_.catalogue), this);
 }
 
 QString ExerciseScreen::restingName() const

@@ -5,6 +5,8 @@
 // screen's catalogue. A screen supplies GeneraEsercizio and its own check,
 // and reports each answer with rightAnswer() or wrongAnswer().
 
+#include "frame/navigation.h"
+
 #include <QMainWindow>
 #include <QPointer>
 #include <QRect>
@@ -23,7 +25,7 @@ class QToolButton;
 // "avanti" stand changes.
 struct FrameDesign {
     QString name;                // the screen's name, e.g. "Form20"
-    QString catalogue;           // the catalogue "Esci" returns to
+    Catalogue catalogue = Catalogue::None;   // where "Esci" returns
     QSize clientArea;            // design client area, twips
     QPoint iconaSi;              // top left of the happy face, twips
     QPoint avanti;               // top left of "avanti", twips

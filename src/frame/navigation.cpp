@@ -10,9 +10,9 @@
 #include <map>
 
 namespace {
-std::map<QString, ScreenFactory> &registry()
+std::map<QString, ScreenRow> &registry()
 {
-    static std::map<QString, ScreenFactory> r;
+    static std::map<QString, ScreenRow> r;
     return r;
 }
 // Puts `next`, already at its final size, in the middle of the room that the
@@ -37,12 +37,35 @@ void centre(QWidget *next, const QWidget *from)
 }
 } // namespace
 
-void registerScreen(const QString &name, ScreenFactory factory)
+QString catalogueName(Catalogue catalogue)
 {
-    registry()[name] = std::move(factory);
+    switch (catalogue) {
+    case Catalogue::Numbers: return QStringLiteral("FormMenuNumeri");
+    case Catalogue::Graphic: return QStringLiteral("FormMenuGrafici");
+    case Catalogue::None: break;
+    }
+    return QString();
 }
 
-bool screenExists(const QString &name) { return registry().count(name) != 0; }
+void registerScreen(ScreenRow row)
+{
+    const QString name = row.name;
+    if (!registry().emplace(name, std::move(row)).second)
+        qFatal("Two screens are called %s", qPrintable(name));
+}
+
+void registerScreen(const FrameDesign &frame, ScreenFactory make)
+{
+    registerScreen({frame.name, frame.catalogue, std::move(make)});
+}
+
+const ScreenRow *screenRow(const QString &name)
+{
+    const auto it = registry().find(name);
+    return it == registry().end() ? nullptr : &it->second;
+}
+
+bool screenExists(const QString &name) { return screenRow(name) != nullptr; }
 
 QStringList registeredScreens()
 {
@@ -54,12 +77,12 @@ QStringList registeredScreens()
 
 QWidget *openScreen(const QString &name, QWidget *from)
 {
-    const auto it = registry().find(name);
-    if (it == registry().end())
+    const ScreenRow *row = screenRow(name);
+    if (!row)
         return nullptr;
     // Leaving a screen silences what was said about it.
     stopReading();
-    QWidget *next = it->second();
+    QWidget *next = row->make();
     if (!next)
         return nullptr;
     next->setAttribute(Qt::WA_DeleteOnClose);

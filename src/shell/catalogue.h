@@ -1,8 +1,10 @@
 #pragma once
 // The two exercise catalogues: walls of buttons under small headings. Each
 // button opens its screen (setting NumeroMassimo first where its row says)
-// and closes the catalogue. Buttons whose screen does not exist yet are shown
-// disabled.
+// and closes the catalogue. Every button's screen returns to the catalogue
+// that holds it.
+
+#include "frame/navigation.h"
 
 #include <QSize>
 #include <QString>
@@ -22,14 +24,15 @@ struct CatalogueEntry {
 };
 
 struct CatalogueDesign {
-    QString name;
+    Catalogue catalogue = Catalogue::None;
+    QString name;          // catalogueName(catalogue)
     QSize clientArea;      // twips
     QString firstInTab;
     std::vector<CatalogueEntry> entries;
 };
 
-const CatalogueDesign &numbersCatalogue();    // FormMenuNumeri
-const CatalogueDesign &graphicCatalogue();    // FormMenuGrafici
+const CatalogueDesign &numbersCatalogue();
+const CatalogueDesign &graphicCatalogue();
 
 class CatalogueScreen : public QWidget {
     Q_OBJECT

@@ -15,12 +15,10 @@
 
 void registerAllScreens()
 {
-    registerScreen(QStringLiteral("FormAvvio"), [] { return new FormAvvio; });
-    registerScreen(QStringLiteral("FormMenu"), [] { return new FormMenu; });
-    registerScreen(QStringLiteral("FormMenuNumeri"),
-                   [] { return new CatalogueScreen(numbersCatalogue()); });
-    registerScreen(QStringLiteral("FormMenuGrafici"),
-                   [] { return new CatalogueScreen(graphicCatalogue()); });
+    registerScreen({QStringLiteral("FormAvvio"), Catalogue::None, [] { return new FormAvvio; }});
+    registerScreen({QStringLiteral("FormMenu"), Catalogue::None, [] { return new FormMenu; }});
+    for (const CatalogueDesign *d : {&numbersCatalogue(), &graphicCatalogue()})
+        registerScreen({d->name, Catalogue::None, [d] { return new CatalogueScreen(*d); }});
     registerTypedDrills();
     registerTolvenaDrills();
     registerPossibleDrill();

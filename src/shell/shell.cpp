@@ -139,9 +139,9 @@ FormMenu::FormMenu(QWidget *parent) : QWidget(parent)
     fitClientArea(this, 14145, 10005);
 
     connect(Command1, &QPushButton::clicked, this,
-            [this] { openScreen(QStringLiteral("FormMenuGrafici"), this); });
+            [this] { openScreen(catalogueName(Catalogue::Graphic), this); });
     connect(Command2, &QPushButton::clicked, this,
-            [this] { openScreen(QStringLiteral("FormMenuNumeri"), this); });
+            [this] { openScreen(catalogueName(Catalogue::Numbers), this); });
     connect(Check1, &QCheckBox::clicked, this,
             [](bool ticked) { shared().SuoniAttivi = ticked ? -1 : 0; });
     connect(Check2, &QCheckBox::clicked, this, [this](bool ticked) {

@@ -1,3 +1,4 @@
+#include "column/column_screen.h"
 #include "drills/typed_drill.h"
 #include "fakes.h"
 #include "frame/exercise_screen.h"
@@ -18,6 +19,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <array>
+#include <set>
 
 namespace {
 template <class T> T *child(QWidget *screen, const QString &name)
@@ -249,24 +251,39 @@ private slots:
                     if (candidate->text() == e.caption)
                         b = candidate;
                 QVERIFY2(b, qPrintable(e.name));
-                QCOMPARE(b->isEnabled(), screenExists(e.target));
                 QVERIFY(c->rect().contains(b->geometry()));
             }
             QCOMPARE(buttons, design->name == "FormMenuNumeri" ? 32 : 21);
             QVERIFY(catalogueButton(c, "torna al menu")->isEnabled());
             c->close();
         }
-        // Every typed-answer drill can be reached.
-        for (const TypedDrillRow &row : typedDrillRows()) {
-            bool found = false;
-            for (const CatalogueEntry &e : numbersCatalogue().entries)
-                found = found || e.target == row.name;
-            QVERIFY2(found, qPrintable(row.name));
-        }
         QWidget *numbers = openScreen("FormMenuNumeri");
         QVERIFY(catalogueButton(numbers, " - 1    - 10   - 100"));
         QVERIFY(catalogueButton(numbers, "-1  -10  -100  -1.000"));
         QVERIFY(catalogueButton(numbers, "  - 1"));
+    }
+
+    // The registry in one pass: every catalogue button opens a screen that
+    // returns to that catalogue, every screen that returns to a catalogue has
+    // a button there, and every column screen has its rule and its layout.
+    void cataloguesAndScreensAgree()
+    {
+        std::set<QString> reached;
+        for (const CatalogueDesign *design : {&numbersCatalogue(), &graphicCatalogue()}) {
+            QVERIFY(screenExists(design->name));
+            for (const CatalogueEntry &e : design->entries) {
+                const ScreenRow *row = e.heading ? nullptr : screenRow(e.target);
+                const Catalogue back =
+                    e.target == QLatin1String("FormMenu") ? Catalogue::None : design->catalogue;
+                QVERIFY2(e.heading || (row && row->returnsTo == back), qPrintable(e.target));
+                reached.insert(e.target);
+            }
+        }
+        for (const QString &name : registeredScreens())
+            QVERIFY2(screenRow(name)->returnsTo == Catalogue::None || reached.count(name),
+                     qPrintable(name));
+        for (const ColumnScreenRow &row : columnScreenRows())
+            QVERIFY2(row.rule.draw && !row.layout.clientArea.isEmpty(), qPrintable(row.name));
     }
 
     void walkingEveryDrillKeepsOneScreen()
