@@ -102,12 +102,7 @@ ExerciseScreen::ExerciseScreen(const FrameDesign &design, QWidget *parent)
     });
 
     // The menu bar keeps the desktop's face, zoomed with the rest.
-    QFont menuFont = menuBar()->font();
-    if (menuFont.pointSizeF() > 0)
-        menuFont.setPointSizeF(menuFont.pointSizeF() * zoom());
-    else
-        menuFont.setPixelSize(designPixels(menuFont.pixelSize()));
-    menuBar()->setFont(menuFont);
+    menuBar()->setFont(zoomedFont(menuBar()->font()));
     MenuAzzera = menuBar()->addAction(withBlanks(QStringLiteral("Azzera conteggio"), d.azzeraBlanks));
     MenuAzzera->setObjectName(QStringLiteral("MenuAzzera"));
     MenuInformazioni = menuBar()->addAction(

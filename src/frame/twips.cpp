@@ -28,3 +28,12 @@ int designPixels(int pixels) { return nearest(pixels * runZoom); }
 QSize designSize(int width, int height) { return QSize(designPixels(width), designPixels(height)); }
 
 int pointsToPixels(double points) { return nearest(points * 96.0 / 72.0 * runZoom); }
+
+QFont zoomedFont(QFont font)
+{
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(font.pointSizeF() * runZoom);
+    else
+        font.setPixelSize(designPixels(font.pixelSize()));
+    return font;
+}

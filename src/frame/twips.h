@@ -4,6 +4,7 @@
 // window opens, and every design unit becomes pixels here and nowhere else.
 // Qt's high-DPI scaling takes it from there.
 
+#include <QFont>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -29,3 +30,7 @@ QSize designSize(int width, int height);
 
 // A font size in points as pixels on the design's 96 dots per inch, zoomed.
 int pointsToPixels(double points);
+
+// A desktop font at the run's zoom, its face kept: for the menu bars and the
+// message boxes, which keep the desktop's look.
+QFont zoomedFont(QFont font);

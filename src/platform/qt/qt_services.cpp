@@ -90,11 +90,7 @@ private:
     // screens do; the face stays the desktop's.
     static void followZoom(QMessageBox &box, Icon icon)
     {
-        QFont font = box.font();
-        if (font.pointSizeF() > 0)
-            font.setPointSizeF(font.pointSizeF() * zoom());
-        else
-            font.setPixelSize(designPixels(font.pixelSize()));
+        const QFont font = zoomedFont(box.font());
         box.setFont(font);
         // The box would wrap a line at a width meant for desktop-size text:
         // each line keeps to one line while it fits three quarters of the room.
