@@ -1,6 +1,7 @@
 #include "frame/exercise_screen.h"
 
 #include "frame/feedback.h"
+#include "frame/focus_keeper.h"
 #include "frame/keyboard.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
@@ -14,13 +15,11 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
-#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -123,13 +122,10 @@ ExerciseScreen::ExerciseScreen(const FrameDesign &design, QWidget *parent)
     counterEsatti() = 0;
     counterErrati() = 0;
 
-    focusWatch_ = connect(qApp, &QApplication::focusChanged, this,
-                          [this](QWidget *, QWidget *now) { focusMoved(now); });
+    keys_ = std::make_unique<FocusKeeper>(this, area_, BottoneAvanti);
 }
 
-// The controls go after this part of the screen: their last focus changes
-// are no longer its business.
-ExerciseScreen::~ExerciseScreen() { disconnect(focusWatch_); }
+ExerciseScreen::~ExerciseScreen() = default;
 
 std::int16_t &ExerciseScreen::counterEsatti()
 {
@@ -270,95 +266,17 @@ QString ExerciseScreen::restingName() const
     return ComandoIconaSi->isVisible() ? spokenSolution() : spokenExercise();
 }
 
-bool ExerciseScreen::takesFocus(const QWidget *w) const
-{
-    return w && w->window() == this && (w == area_ || area_->isAncestorOf(w)) && w->isEnabled()
-           && w->isVisible();
-}
+void ExerciseScreen::setAnswerField(QWidget *field) { keys_->setAnswerField(field); }
 
-QWidget *ExerciseScreen::restingPlace() const
-{
-    return takesFocus(answerField_) ? answerField_.data() : area_;
-}
+QWidget *ExerciseScreen::restingPlace() const { return keys_->restingPlace(); }
 
-void ExerciseScreen::parkFocus()
-{
-    parked_ = focusWidget();
-    QWidget *rest = restingPlace();
-    parkedText_ = rest->property("text").toString();
-    rest->setFocus(Qt::OtherFocusReason);
-}
+void ExerciseScreen::parkFocus() { keys_->park(); }
 
-void ExerciseScreen::unparkFocus()
-{
-    QWidget *rest = restingPlace();
-    const QPointer<QWidget> back = parked_;
-    parked_.clear();
-    if (focusWidget() == rest && rest->property("text").toString() == parkedText_ && takesFocus(back))
-        back->setFocus(Qt::OtherFocusReason);
-}
+void ExerciseScreen::unparkFocus() { keys_->unpark(); }
 
-// Qt hands the focus of a control that is disabled or hidden to the next
-// one in the chain; here it goes to the resting place instead.
 bool ExerciseScreen::focusNextPrevChild(bool next)
 {
-    QWidget *focus = focusWidget();
-    if (focus && area_->isAncestorOf(focus) && (!focus->isEnabled() || !focus->isVisible())) {
-        restingPlace()->setFocus(Qt::OtherFocusReason);
-        return true;
-    }
-    // With no answer field open, Shift+Tab from "avanti" goes back to the
-    // exercise, where a screen reader reads it completed.
-    if (!next && focus == BottoneAvanti && restingPlace() == area_) {
-        area_->setFocus(Qt::BacktabFocusReason);
-        return true;
-    }
-    return QMainWindow::focusNextPrevChild(next);
-}
-
-void ExerciseScreen::focusMoved(QWidget *now)
-{
-    if (now && now->window() == this && (now == area_ || area_->isAncestorOf(now)))
-        lastFocus_ = now;
-}
-
-// A command given from the menu bar with the keys leaves them on the bar,
-// where Space, the arrows and the digits reach nothing: a box opened on the
-// way hands them back to the bar when it closes, and the control that had
-// them may have been closed by the command. They go back to that control,
-// or rest where they change nothing.
-void ExerciseScreen::afterCommand()
-{
-    if (focusWidget() != menuBar())
-        return;
-    QWidget *back = takesFocus(lastFocus_) ? lastFocus_.data() : restingPlace();
-    back->setFocus(Qt::OtherFocusReason);
-}
-
-// The menu bar keeps the keys only while it is being driven: once a key has
-// left it with no item chosen and no menu open (a menu closed under it, a
-// command that gave nothing back), they go back to the screen.
-bool ExerciseScreen::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == menuBar()
-        && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
-        QTimer::singleShot(0, this, [this] {
-            if (!menuBar()->activeAction() && !QApplication::activePopupWidget())
-                afterCommand();
-        });
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-// Connected once the screen has connected its own items, so that it runs
-// after each of them.
-void ExerciseScreen::watchCommands(const QList<QAction *> &actions)
-{
-    for (QAction *a : actions) {
-        connect(a, &QAction::triggered, this, &ExerciseScreen::afterCommand);
-        if (a->menu())
-            watchCommands(a->menu()->actions());
-    }
+    return keys_->moveOn(next) || QMainWindow::focusNextPrevChild(next);
 }
 
 void ExerciseScreen::fitToControls()
@@ -376,8 +294,7 @@ void ExerciseScreen::showEvent(QShowEvent *event)
 {
     if (!shown_) {
         shown_ = true;
-        watchCommands(menuBar()->actions());
-        menuBar()->installEventFilter(this);
+        keys_->watchMenuBar();
         fitToControls();
         onFirstShown();
         // Read with the window's name as the window comes up.

@@ -12,7 +12,9 @@
 #include <QRect>
 #include <QSize>
 #include <cstdint>
+#include <memory>
 
+class FocusKeeper;
 class QAction;
 class QLabel;
 class QMenu;
@@ -106,30 +108,20 @@ protected:
     virtual void letGo() {}
     void onEsci();
 
-    // The keyboard. The answer field, where the screen has one, is where
-    // the keys wait while the control that had them is closed or busy.
-    void setAnswerField(QWidget *field) { answerField_ = field; }
-    // Where the focus goes when the control that held it is disabled or
-    // hidden: the answer field while it is open, else the client area
-    // itself, whose keys do nothing (Tab goes on from there). Never the next
-    // control in the chain, whose keys might change the counts or move on.
+    // The keyboard (see FocusKeeper). The answer field, where the screen
+    // has one, is where the keys wait while the control that had them is
+    // closed or busy.
+    void setAnswerField(QWidget *field);
     QWidget *restingPlace() const;
-    // During an animation the keys wait in the resting place; when it ends
-    // they go back where they were, unless the child has taken them
-    // elsewhere or typed in the field meanwhile, or that control no longer
-    // takes them.
+    // The keys wait in the resting place during an animation, and go back
+    // after it.
     void parkFocus();
     void unparkFocus();
 
     void showEvent(QShowEvent *event) override;
     bool focusNextPrevChild(bool next) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void focusMoved(QWidget *now);
-    void afterCommand();
-    void watchCommands(const QList<QAction *> &actions);
-    bool takesFocus(const QWidget *w) const;
     void readExercise();
     // The verdict, what follows it and the counts, to the screen reader.
     void announce(const QString &verdict, const QString &detail = QString());
@@ -140,11 +132,8 @@ private:
     QWidget *area_ = nullptr;
     bool shown_ = false;
     bool fitted_ = false;
-    QPointer<QWidget> answerField_;
-    QPointer<QWidget> lastFocus_;   // the last control of the client area with the focus
-    QPointer<QWidget> parked_;      // where the focus was before an animation
-    QString parkedText_;            // the answer field's text then
-    QMetaObject::Connection focusWatch_;
+    // Gone before the controls, whose last focus changes are not its business.
+    std::unique_ptr<FocusKeeper> keys_;
     std::int16_t ownEsatti_ = 0;
     std::int16_t ownErrati_ = 0;
 };
