@@ -1,5 +1,6 @@
 #include "fakes.h"
 
+#include "frame/exercise_screen.h"
 #include "frame/look.h"
 #include "frame/state.h"
 
@@ -202,4 +203,10 @@ QStringList menuBarCaptions(QMainWindow *window)
     for (QAction *a : window->menuBar()->actions())
         captions << a->text();
     return captions;
+}
+
+QObject *frameObject(const ExerciseScreen *screen, const QString &name)
+{
+    const QString objectName = name == QLatin1String("MenuEsci") ? screen->design().exitName : name;
+    return screen->findChild<QObject *>(objectName);
 }

@@ -3,7 +3,10 @@
 
 #include "frame/services.h"
 
+#include <QAction>
+#include <QLabel>
 #include <QList>
+#include <QToolButton>
 #include <QPointer>
 #include <QStringList>
 #include <deque>
@@ -159,3 +162,14 @@ QWidget *fromGraphicCatalogue(const QString &button);
 // The captions of a window's menu bar, in order.
 class QMainWindow;
 QStringList menuBarCaptions(QMainWindow *window);
+
+// A control of an exercise screen's frame, by its object name
+// ("BottoneAvanti", "EtichettaEsatti", "MenuAzzera"); "MenuEsci" is the
+// exit item under the name the screen's design gives it.
+class ExerciseScreen;
+QObject *frameObject(const ExerciseScreen *screen, const QString &name);
+template <class T>
+T *frameWidget(const ExerciseScreen *screen, const char *name)
+{
+    return qobject_cast<T *>(frameObject(screen, QString::fromLatin1(name)));
+}

@@ -110,8 +110,8 @@ void geometryProblems(QWidget *screen, QStringList &out)
 
 void frameProblems(ExerciseScreen *s, QStringList &out)
 {
-    const bool happy = s->ComandoIconaSi->isVisible();
-    const bool sad = s->ComandoIconaNo->isVisible();
+    const bool happy = frameWidget<QLabel>(s, "ComandoIconaSi")->isVisible();
+    const bool sad = frameWidget<QLabel>(s, "ComandoIconaNo")->isVisible();
     if (happy == sad)
         out << QStringLiteral("%1 faces shown (happy %2, sad %3)")
                    .arg(happy ? QStringLiteral("both") : QStringLiteral("no"))
@@ -121,8 +121,8 @@ void frameProblems(ExerciseScreen *s, QStringList &out)
         const char *what;
         int value;
         QLabel *label;
-    } counters[] = {{"esatti", s->esatti(), s->EtichettaEsatti},
-                    {"errati", s->errati(), s->EtichettaErrati}};
+    } counters[] = {{"esatti", s->esatti(), frameWidget<QLabel>(s, "EtichettaEsatti")},
+                    {"errati", s->errati(), frameWidget<QLabel>(s, "EtichettaErrati")}};
     for (const auto &c : counters) {
         if (c.value < 0)
             out << QStringLiteral("counter %1 is %2").arg(QLatin1String(c.what)).arg(c.value);
@@ -495,10 +495,10 @@ QString Monkey::menuByKeys()
 QString Monkey::avanti()
 {
     auto *s = qobject_cast<ExerciseScreen *>(current_.data());
-    if (!s || !s->BottoneAvanti->isVisible() || !s->BottoneAvanti->isEnabled())
+    if (!s || !frameWidget<QToolButton>(s, "BottoneAvanti")->isVisible() || !frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled())
         return click();
     note(QStringLiteral("avanti"));
-    s->BottoneAvanti->click();
+    frameWidget<QToolButton>(s, "BottoneAvanti")->click();
     return QStringLiteral("avanti");
 }
 
@@ -506,7 +506,7 @@ QString Monkey::esci()
 {
     if (auto *s = qobject_cast<ExerciseScreen *>(current_.data())) {
         note(QStringLiteral("Esci"));
-        s->MenuEsci->trigger();
+        frameWidget<QAction>(s, "MenuEsci")->trigger();
         return QStringLiteral("Esci");
     }
     if (auto *m = qobject_cast<FormMenu *>(current_.data())) {

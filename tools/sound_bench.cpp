@@ -92,7 +92,7 @@ int main(int argc, char **argv)
         delays.push_back(heardAt - enter);
         std::printf("answer %d: cheer heard %lld ms after Enter\n", i + 1, heardAt - enter);
         waitFor([] { return false; }, 1200);   // the cheer ends
-        QTest::mouseClick(screen->BottoneAvanti, Qt::LeftButton);
+        QTest::mouseClick(screen->findChild<QToolButton *>(QStringLiteral("BottoneAvanti")), Qt::LeftButton);
     }
     std::vector<qint64> sorted = delays;
     std::sort(sorted.begin(), sorted.end());

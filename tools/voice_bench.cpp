@@ -96,7 +96,7 @@ int main(int argc, char **argv)
         waitFor([&] { return !speaking; }, 10000);
         // The next exercise is said too: wait until it has been.
         const int said = ended;
-        QTest::mouseClick(screen->BottoneAvanti, Qt::LeftButton);
+        QTest::mouseClick(screen->findChild<QToolButton *>(QStringLiteral("BottoneAvanti")), Qt::LeftButton);
         waitFor([&] { return ended > said; }, 10000);
     }
     waitFor([&] { return !speaking; }, 10000);

@@ -9,6 +9,7 @@
 #include "shell/catalogue.h"
 #include "shell/shell.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -94,7 +95,7 @@ int main(int argc, char **argv)
                     QTest::keyClicks(field, QStringLiteral("12"));
                     QTest::keyClick(field, Qt::Key_Return);
                 }
-                screen->MenuEsci->trigger();
+                screen->findChild<QAction *>(screen->design().exitName)->trigger();
                 settle();
             }
             // "torna al menu"

@@ -328,7 +328,7 @@ AbacusScreen::AbacusScreen(const AbacusScreenRow &row, QWidget *parent)
     }
 
     // Loading: "avanti" shown and disabled, the counts at 0, a first exercise.
-    BottoneAvanti->setEnabled(false);
+    avanti()->setEnabled(false);
     GeneraEsercizio();
 }
 
@@ -338,7 +338,7 @@ void AbacusScreen::GeneraEsercizio()
 {
     animator_->stop();
     newBackground();
-    BottoneAvanti->setEnabled(false);
+    avanti()->setEnabled(false);
     solved_ = false;
     Text1->clear();
     model_.next();
@@ -438,10 +438,10 @@ void AbacusScreen::checkAnswer()
     }
     rightAnswer();
     solved_ = true;
-    BottoneAvanti->setEnabled(true);
+    avanti()->setEnabled(true);
     Text1->setEnabled(false);
     refresh();
-    BottoneAvanti->setFocus();
+    avanti()->setFocus();
 }
 
 void registerAbacusScreens()

@@ -206,7 +206,7 @@ CompleteScreen::CompleteScreen(const CompleteDesign &design, QWidget *parent)
     BottoneRicomincia->setCursor(pointer(QStringLiteral("bin")));
     connect(BottoneRicomincia, &QToolButton::clicked, this, [this] { ricomincia(); });
     setTabOrder(before, BottoneRicomincia);
-    setTabOrder(BottoneRicomincia, BottoneAvanti);
+    setTabOrder(BottoneRicomincia, avanti());
 
     GeneraEsercizio();
 }
@@ -229,7 +229,7 @@ QColor CompleteScreen::bigColour(int j) const
 void CompleteScreen::GeneraEsercizio()
 {
     Text1->setEnabled(true);
-    BottoneAvanti->setEnabled(false);
+    avanti()->setEnabled(false);
     newBackground();
     model_.next();
     squaresChanged();

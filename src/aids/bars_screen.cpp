@@ -144,7 +144,7 @@ BarsScreen::BarsScreen(const BarsDesign &design, QWidget *parent)
     for (std::size_t i = 1; i < Bottone.size(); ++i)
         setTabOrder(Bottone[i - 1], Bottone[i]);
     setTabOrder(Bottone.back(), Command3D1);
-    setTabOrder(Command3D1, BottoneAvanti);
+    setTabOrder(Command3D1, avanti());
 
     mnuEsercizio = addScreenMenu(design.menu, QStringLiteral("mnuEsercizio"));
     const std::array<QString, 3> itemIds = {QStringLiteral("mnuRossa"), QStringLiteral("mnuGiallaVerde"),
@@ -178,7 +178,7 @@ void BarsScreen::GeneraEsercizio()
     newBackground();
     for (QPushButton *b : Bottone)
         b->setEnabled(true);
-    BottoneAvanti->setEnabled(false);
+    avanti()->setEnabled(false);
     for (auto &row : aiuto)
         for (QLabel *square : row)
             square->hide();
@@ -228,10 +228,10 @@ void BarsScreen::press(int i)
     case BarsModel::Outcome::Right:
         rightAnswer();
         showBars();
-        BottoneAvanti->setEnabled(true);
+        avanti()->setEnabled(true);
         for (QPushButton *b : Bottone)
             b->setEnabled(false);
-        BottoneAvanti->setFocus();
+        avanti()->setFocus();
         break;
     case BarsModel::Outcome::Wrong:
         wrongAnswer();

@@ -38,13 +38,13 @@ HundredCountScreen::HundredCountScreen(QWidget *parent)
         cell->setAccessibleName(QString::number(i + 1));
         Numero.push_back(cell);
     }
-    setTabOrder(Text1, BottoneAvanti);
+    setTabOrder(Text1, avanti());
     GeneraEsercizio();
 }
 
 void HundredCountScreen::GeneraEsercizio()
 {
-    BottoneAvanti->setEnabled(false);
+    avanti()->setEnabled(false);
     Text1->setEnabled(true);
     newBackground();
     model_.next();

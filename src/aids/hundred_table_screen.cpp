@@ -67,10 +67,10 @@ HundredTableScreen::HundredTableScreen(const HundredTableRow &row, QWidget *pare
             setTabOrder(Numero[static_cast<std::size_t>(i - 1)], cell);
         showMark(i);
     }
-    setTabOrder(Numero.back(), BottoneAvanti);
+    setTabOrder(Numero.back(), avanti());
     // Here "avanti" carries a grey-and-black arrow, picture and pointer.
-    BottoneAvanti->setIcon(picture(QStringLiteral("arrow_grey")));
-    BottoneAvanti->setCursor(pointer(QStringLiteral("arrow_grey")));
+    avanti()->setIcon(picture(QStringLiteral("arrow_grey")));
+    avanti()->setCursor(pointer(QStringLiteral("arrow_grey")));
     GeneraEsercizio();
 }
 
@@ -115,9 +115,9 @@ void HundredTableScreen::press(int i)
     case HundredTableModel::Outcome::Right:
         rightAnswer();
         showMark(i);
-        BottoneAvanti->setEnabled(true);
+        avanti()->setEnabled(true);
         EtichettaNumero->setText(model_.text());
-        BottoneAvanti->setFocus();
+        avanti()->setFocus();
         break;
     case HundredTableModel::Outcome::Wrong:
         wrongAnswer();
@@ -134,7 +134,7 @@ void HundredTableScreen::onFirstShown()
 
 void HundredTableScreen::onAvanti()
 {
-    BottoneAvanti->setEnabled(false);
+    avanti()->setEnabled(false);
     GeneraEsercizio();
     Numero[static_cast<std::size_t>(model_.primo())]->setFocus();
 }

@@ -92,7 +92,7 @@ void MakeTenScreen::press(int i)
     switch (model_.press(i)) {
     case MakeTenModel::Outcome::Right:
         rightAnswer();
-        BottoneAvanti->setEnabled(true);
+        avanti()->setEnabled(true);
         EtNumero->setText(model_.text());
         enableButtons(false);
         break;
@@ -107,7 +107,7 @@ void MakeTenScreen::press(int i)
 void MakeTenScreen::onAvanti()
 {
     GeneraEsercizio();
-    BottoneAvanti->setEnabled(false);
+    avanti()->setEnabled(false);
     enableButtons(true);
 }
 

@@ -253,7 +253,7 @@ TensUnitsScreen::TensUnitsScreen(const TensUnitsDesign &design, QWidget *parent)
     if (Cambio)
         order.push_back(Cambio);
     order.push_back(BottoneRicomincia);
-    order.push_back(BottoneAvanti);
+    order.push_back(avanti());
     for (const auto *row : {&Decina1, &Unita1, &Unita2})
         order.insert(order.end(), row->begin(), row->end());
     for (std::size_t i = 1; i < order.size(); ++i)
@@ -407,10 +407,10 @@ void TensUnitsScreen::judge()
     switch (model_.judge(Risultato->text())) {
     case TensUnitsModel::Outcome::Right:
         rightAnswer();
-        BottoneAvanti->setEnabled(true);
+        avanti()->setEnabled(true);
         Risultato->setEnabled(false);
         updateButtons();
-        BottoneAvanti->setFocus();
+        avanti()->setFocus();
         return;
     case TensUnitsModel::Outcome::Wrong:
         break;
@@ -434,7 +434,7 @@ void TensUnitsScreen::judge()
 void TensUnitsScreen::onAvanti()
 {
     Risultato->setEnabled(true);
-    BottoneAvanti->setEnabled(false);
+    avanti()->setEnabled(false);
     GeneraEsercizio();
     Risultato->setFocus();
 }

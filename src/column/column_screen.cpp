@@ -307,7 +307,7 @@ void ColumnScreen::onFirstShown() { GeneraEsercizio(); }
 // of the new exercise.
 void ColumnScreen::onAvanti()
 {
-    BottoneAvanti->setEnabled(false);
+    avanti()->setEnabled(false);
     GeneraEsercizio();
 }
 
@@ -412,7 +412,7 @@ void ColumnScreen::refresh(Step before)
     }
     if (model_.step() == Step::Solved && before != Step::Solved) {
         rightAnswer();
-        BottoneAvanti->setEnabled(true);
+        avanti()->setEnabled(true);
     }
     drag_->refresh();
 }

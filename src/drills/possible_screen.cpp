@@ -99,7 +99,7 @@ void PossibleScreen::GeneraEsercizio()
         l->hide();
     // Every new exercise is asked afresh: "avanti" waits for its right answer,
     // also when the panel replaced an exercise already answered.
-    BottoneAvanti->setEnabled(false);
+    avanti()->setEnabled(false);
     model_.next();
     EtNumero->setText(model_.text());
     // The buttons are read with the subtraction they judge.
@@ -121,7 +121,7 @@ void PossibleScreen::press(int index)
         answered_ = index;
         rightAnswer();
         Image1[index]->show();
-        BottoneAvanti->setEnabled(true);
+        avanti()->setEnabled(true);
         for (QPushButton *b : Comando)
             b->setEnabled(false);
         break;
@@ -135,7 +135,7 @@ void PossibleScreen::press(int index)
 
 void PossibleScreen::onAvanti()
 {
-    BottoneAvanti->setEnabled(false);
+    avanti()->setEnabled(false);
     GeneraEsercizio();
 }
 

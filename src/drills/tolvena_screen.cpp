@@ -58,7 +58,7 @@ void TolvenaScreen::chooseType(bool trovaIlResto)
     // answerable, so the screen goes back to asking as "avanti" would.
     if (model().state() == TypedDrillModel::State::Solved) {
         Text1->setEnabled(true);
-        BottoneAvanti->setEnabled(false);
+        avanti()->setEnabled(false);
     }
     GeneraEsercizio();
 }

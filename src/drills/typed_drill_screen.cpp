@@ -57,9 +57,9 @@ TypedDrillScreen::TypedDrillScreen(const TypedDrillRow &row, QWidget *parent)
     setAnswerField(Text1);
 
     if (row.fieldFirstInTab)
-        setTabOrder(Text1, BottoneAvanti);
+        setTabOrder(Text1, avanti());
     else
-        setTabOrder(BottoneAvanti, Text1);
+        setTabOrder(avanti(), Text1);
 }
 
 void TypedDrillScreen::onFirstShown() { GeneraEsercizio(); }
@@ -77,7 +77,7 @@ void TypedDrillScreen::GeneraEsercizio()
 void TypedDrillScreen::onAvanti()
 {
     Text1->setEnabled(true);
-    BottoneAvanti->setEnabled(false);
+    avanti()->setEnabled(false);
     GeneraEsercizio();
 }
 
@@ -88,7 +88,7 @@ void TypedDrillScreen::checkAnswer()
     const QString typed = Text1->text();
     if (model_.check(typed)) {
         rightAnswer();
-        BottoneAvanti->setEnabled(true);
+        avanti()->setEnabled(true);
         // The closed field leaves the keys in the resting place, not on
         // "avanti": the Enter pressed again must not hurry the child past the
         // smile and the completed subtraction. Tab reaches "avanti".

@@ -69,10 +69,10 @@ void AnswerLineScreen::checkAnswer()
     switch (judge(Text1->text())) {
     case Judged::Right:
         rightAnswer();
-        BottoneAvanti->setEnabled(true);
+        avanti()->setEnabled(true);
         Text1->setEnabled(false);
         onSolved();
-        BottoneAvanti->setFocus();
+        avanti()->setFocus();
         break;
     case Judged::Wrong:
         wrongAnswer();

@@ -5,10 +5,9 @@
 #include "frame/keyboard.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
-#include "frame/numbers.h"
+#include "frame/scoreboard.h"
 #include "frame/services.h"
 #include "frame/spoken.h"
-#include "frame/state.h"
 #include "frame/twips.h"
 #include "frame/voice.h"
 #include "frame/widgets.h"
@@ -72,22 +71,7 @@ ExerciseScreen::ExerciseScreen(const FrameDesign &design, QWidget *parent)
     setBackground(area_, bgr(0xFFFF00));
 
     const FrameDesign &d = design;
-    const int x = d.iconaSi.x(), y = d.iconaSi.y();
-    ComandoIconaSi = makePicture(area_, QStringLiteral("ComandoIconaSi"), QStringLiteral("happy"),
-                                 x, y, 1095, 975);
-    ComandoIconaNo = makePicture(area_, QStringLiteral("ComandoIconaNo"), QStringLiteral("sad"),
-                                 x - 60, y + 30, 1095, 975);
-    ComandoIconaSi->setAccessibleName(QStringLiteral("faccina felice"));
-    ComandoIconaNo->setAccessibleName(QStringLiteral("faccina triste"));
-    ComandoIconaNo->hide();
-    makeLabel(area_, d.label1Name, QStringLiteral("Esatti"), x - 300, y + 1155, 735, 375,
-              QStringLiteral("Arial"), 12);
-    EtichettaEsatti = makeLabel(area_, QStringLiteral("EtichettaEsatti"), QString(), x + 540,
-                                y + 1050, 975, 615, QStringLiteral("Arial"), 18);
-    makeLabel(area_, d.label2Name, QStringLiteral("Errati"), x - 300, y + 1680, 735, 495,
-              QStringLiteral("Arial"), 12);
-    EtichettaErrati = makeLabel(area_, QStringLiteral("EtichettaErrati"), QString(), x + 540,
-                                y + 1575, 855, 615, QStringLiteral("Arial"), 18);
+    score_ = new Scoreboard(area_, d.iconaSi, d.label1Name, d.label2Name, d.ownCounters, this);
     BottoneAvanti = makePictureButton(area_, QStringLiteral("BottoneAvanti"),
                                       QStringLiteral("avanti"), QStringLiteral("avanti"),
                                       d.avanti.x(), d.avanti.y(), 1935, 975,
@@ -102,50 +86,32 @@ ExerciseScreen::ExerciseScreen(const FrameDesign &design, QWidget *parent)
 
     // The menu bar keeps the desktop's face, zoomed with the rest.
     menuBar()->setFont(zoomedFont(menuBar()->font()));
-    MenuAzzera = menuBar()->addAction(withBlanks(QStringLiteral("Azzera conteggio"), d.azzeraBlanks));
-    MenuAzzera->setObjectName(QStringLiteral("MenuAzzera"));
+    QAction *azzera =
+        menuBar()->addAction(withBlanks(QStringLiteral("Azzera conteggio"), d.azzeraBlanks));
+    azzera->setObjectName(QStringLiteral("MenuAzzera"));
     MenuInformazioni = menuBar()->addAction(
         withBlanks(QStringLiteral("Informazioni"), d.informazioniBlanks));
     MenuInformazioni->setObjectName(QStringLiteral("MenuInformazioni"));
-    MenuEsci = menuBar()->addAction(QStringLiteral("Esci"));
-    MenuEsci->setObjectName(d.exitName);
-    connect(MenuAzzera, &QAction::triggered, this, [this] { onAzzera(); });
+    QAction *esci = menuBar()->addAction(QStringLiteral("Esci"));
+    esci->setObjectName(d.exitName);
+    connect(azzera, &QAction::triggered, this, [this] { onAzzera(); });
     connect(MenuInformazioni, &QAction::triggered, this, [this] {
         letGo();
         MostraInformazioni(this);
     });
-    connect(MenuEsci, &QAction::triggered, this, [this] { onEsci(); });
+    connect(esci, &QAction::triggered, this, [this] { onEsci(); });
 
     // Loading: both counters and their labels start at 0.
-    EtichettaEsatti->setText(QStringLiteral("0"));
-    EtichettaErrati->setText(QStringLiteral("0"));
-    counterEsatti() = 0;
-    counterErrati() = 0;
+    score_->reset();
 
     keys_ = std::make_unique<FocusKeeper>(this, area_, BottoneAvanti);
 }
 
 ExerciseScreen::~ExerciseScreen() = default;
 
-std::int16_t &ExerciseScreen::counterEsatti()
-{
-    return design_.ownCounters ? ownEsatti_ : shared().NumeroEsatti;
-}
+std::int16_t ExerciseScreen::esatti() const { return score_->esatti(); }
 
-std::int16_t &ExerciseScreen::counterErrati()
-{
-    return design_.ownCounters ? ownErrati_ : shared().NumeroErrati;
-}
-
-std::int16_t ExerciseScreen::esatti() const
-{
-    return design_.ownCounters ? ownEsatti_ : shared().NumeroEsatti;
-}
-
-std::int16_t ExerciseScreen::errati() const
-{
-    return design_.ownCounters ? ownErrati_ : shared().NumeroErrati;
-}
+std::int16_t ExerciseScreen::errati() const { return score_->errati(); }
 
 void ExerciseScreen::place(QWidget *w, int left, int top, int width, int height)
 {
@@ -172,13 +138,8 @@ QAction *ExerciseScreen::addScreenItem(const QString &title, const QString &obje
 
 void ExerciseScreen::rightAnswer()
 {
-    ComandoIconaSi->show();
-    ComandoIconaSi->setAccessibleName(QStringLiteral("faccina felice"));
-    ComandoIconaNo->setAccessibleName(QStringLiteral("faccina triste"));
-    ComandoIconaNo->hide();
-    countOne(counterEsatti());
+    score_->right();
     const QString cheer = SuonoEsatto();
-    EtichettaEsatti->setText(B(counterEsatti()));
     if (services().announcer->listening())
         announce(QStringLiteral("Esatto!"), spokenSolution());
     // After the cheer, and after the screen has written the completed line.
@@ -189,9 +150,7 @@ void ExerciseScreen::rightAnswer()
 
 void ExerciseScreen::wrongAnswer(bool beepInstead)
 {
-    ComandoIconaSi->hide();
-    ComandoIconaNo->show();
-    countOne(counterErrati());
+    score_->wrong();
     QString buzzer;
     if (beepInstead) {
         services().sound->beep();
@@ -199,19 +158,14 @@ void ExerciseScreen::wrongAnswer(bool beepInstead)
     } else {
         buzzer = SuonoSbagliato();
     }
-    EtichettaErrati->setText(B(counterErrati()));
     announce(QStringLiteral("Sbagliato, riprova."));
     readAloudAfter(soundLengthMs(buzzer), this, [] { return QStringLiteral("Sbagliato, riprova"); });
 }
 
 void ExerciseScreen::takeBackRightAnswer()
 {
-    std::int16_t &count = counterEsatti();
-    if (count <= 0)
-        return;
-    --count;
-    EtichettaEsatti->setText(B(count));
-    announce(QString());
+    if (score_->takeBackRight())
+        announce(QString());
 }
 
 // A new exercise silences what is still said about the last one.
@@ -221,10 +175,7 @@ void ExerciseScreen::newBackground() { setBackground(area_, ColoreCasuale()); }
 
 void ExerciseScreen::onAzzera()
 {
-    EtichettaEsatti->setText(QStringLiteral("0"));
-    EtichettaErrati->setText(QStringLiteral("0"));
-    counterEsatti() = 0;
-    counterErrati() = 0;
+    score_->reset();
     announce(QString());
 }
 
@@ -263,7 +214,7 @@ void ExerciseScreen::onEsci()
 
 QString ExerciseScreen::restingName() const
 {
-    return ComandoIconaSi->isVisible() ? spokenSolution() : spokenExercise();
+    return score_->happy() ? spokenSolution() : spokenExercise();
 }
 
 void ExerciseScreen::setAnswerField(QWidget *field) { keys_->setAnswerField(field); }

@@ -1,9 +1,10 @@
 #pragma once
-// The frame every exercise screen is built on: the two answer counters with
-// their captions, the happy and sad faces, "avanti", the menu bar with
-// "Azzera conteggio", "Informazioni" and "Esci", and the way back to the
-// screen's catalogue. A screen supplies GeneraEsercizio and its own check,
-// and reports each answer with rightAnswer() or wrongAnswer().
+// The frame every exercise screen is built on: the scoreboard (the two
+// answer counters with their captions, the happy and sad faces), "avanti",
+// the menu bar with "Azzera conteggio", "Informazioni" and "Esci", the way
+// back to the screen's catalogue, and the focus keeper. A screen supplies
+// GeneraEsercizio and its own check, and reports each answer with
+// rightAnswer() or wrongAnswer().
 
 #include "frame/navigation.h"
 
@@ -19,6 +20,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QToolButton;
+class Scoreboard;
 
 // One screen's frame, as its family's table row gives it. The frame controls
 // keep one arrangement on every screen, led by the happy face: the sad face
@@ -57,15 +59,6 @@ public:
     // every control is in place.
     void fitToControls();
 
-    QLabel *ComandoIconaSi = nullptr;
-    QLabel *ComandoIconaNo = nullptr;
-    QLabel *EtichettaEsatti = nullptr;
-    QLabel *EtichettaErrati = nullptr;
-    QToolButton *BottoneAvanti = nullptr;
-    QAction *MenuAzzera = nullptr;
-    QAction *MenuInformazioni = nullptr;
-    QAction *MenuEsci = nullptr;
-
     // What a screen reader hears where the keys rest (the client area): the
     // exercise, or the completed one after a right answer.
     QString restingName() const;
@@ -75,6 +68,9 @@ protected:
     QWidget *area() const { return area_; }
     // Places a widget of the client area at a design position in twips.
     static void place(QWidget *w, int left, int top, int width, int height);
+    // "avanti", which the screen enables, places in its tab order and gives
+    // the keys once an exercise is done.
+    QToolButton *avanti() const { return BottoneAvanti; }
 
     // Menus and items of the screen's own go between "Azzera conteggio" and
     // "Informazioni".
@@ -125,15 +121,14 @@ private:
     void readExercise();
     // The verdict, what follows it and the counts, to the screen reader.
     void announce(const QString &verdict, const QString &detail = QString());
-    std::int16_t &counterEsatti();
-    std::int16_t &counterErrati();
 
     FrameDesign design_;
     QWidget *area_ = nullptr;
-    bool shown_ = false;
-    bool fitted_ = false;
+    Scoreboard *score_ = nullptr;
+    QToolButton *BottoneAvanti = nullptr;
+    QAction *MenuInformazioni = nullptr;   // the screen's own items go before it
     // Gone before the controls, whose last focus changes are not its business.
     std::unique_ptr<FocusKeeper> keys_;
-    std::int16_t ownEsatti_ = 0;
-    std::int16_t ownErrati_ = 0;
+    bool shown_ = false;
+    bool fitted_ = false;
 };

@@ -146,8 +146,8 @@ private slots:
         QCOMPARE(s->plusButton(Wire::Units)->text(), QStringLiteral("+ u"));
         QCOMPARE(s->Bot_ricomincia->geometry(), twips(ricomincia));
         QCOMPARE(s->Bot_ricomincia->text(), QStringLiteral("Ricomincia"));
-        QCOMPARE(s->BottoneAvanti->geometry(), twips(avanti));
-        QCOMPARE(s->ComandoIconaSi->geometry(), twips(iconaSi));
+        QCOMPARE(frameWidget<QToolButton>(s, "BottoneAvanti")->geometry(), twips(avanti));
+        QCOMPARE(frameWidget<QLabel>(s, "ComandoIconaSi")->geometry(), twips(iconaSi));
         if (cambio.isValid()) {
             QCOMPARE(s->BottoneCambio->geometry(), twips(cambio));
             QCOMPARE(s->BottoneCambio->text(), QStringLiteral("Cambio"));
@@ -162,7 +162,7 @@ private slots:
             if (c && cambio.isValid())
                 names << c->accessibleName();
         QTEST(names, "names");
-        s->BottoneAvanti->setEnabled(true);
+        frameWidget<QToolButton>(s, "BottoneAvanti")->setEnabled(true);
         QTEST(tabOrder(s->plusButton(Wire::Units)), "withAvanti");
     }
 
@@ -174,7 +174,7 @@ private slots:
         QVERIFY(s);
         QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 98 -  9 = "));
         QCOMPARE(s->Text1->x(), s->EtichettaNumero->geometry().right() + 1);
-        QVERIFY(s->BottoneAvanti->isVisible() && !s->BottoneAvanti->isEnabled());
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isVisible() && !frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QCOMPARE(s->abacus()->accessibleName(), QStringLiteral("abaco"));
         click(s->plusButton(Wire::Tens), 12);
         click(s->plusButton(Wire::Units), 25);
@@ -192,7 +192,7 @@ private slots:
         click(s->minusButton(Wire::Tens), 12);
         QVERIFY(!painted(s, 2600, 6900, red));
         QCOMPARE(s->abacus()->accessibleDescription(), QStringLiteral("0 decine, 10 unità"));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral("0"));
 
         AbacusScreen *d1 = open(QStringLiteral("Form99d1"));
         QVERIFY(!d1->findChild<QToolButton *>(QStringLiteral("BottoneCambio")));
@@ -291,8 +291,8 @@ private slots:
         click(s->plusButton(Wire::Units), 3);
         QToolButton *cambio = button ? s->BottoneCambio2 : s->BottoneCambio;
         click(cambio);
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
-        QVERIFY(s->ComandoIconaNo->isVisible() && !s->ComandoIconaSi->isVisible());
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 1"));
+        QVERIFY(frameWidget<QLabel>(s, "ComandoIconaNo")->isVisible() && !frameWidget<QLabel>(s, "ComandoIconaSi")->isVisible());
         QCOMPARE(fakes.sound->beeps, beeps);
         QCOMPARE(fakes.sound->played.size(), buzzes);
         QVERIFY(fakes.timer->pending.empty() && cambio->isEnabled());
@@ -310,21 +310,21 @@ private slots:
         type(s->Text1, QString());
         type(s->Text1, QStringLiteral("19"));
         type(s->Text1, QStringLiteral("19"));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 2"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 2"));
         QCOMPARE(s->Text1->text(), QStringLiteral("19"));
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         type(s->Text1, QStringLiteral("18 "));
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
         QVERIFY(!s->Text1->isEnabled() && !s->Bot_ricomincia->isEnabled());
-        QCOMPARE(QApplication::focusWidget(), s->BottoneAvanti);
+        QCOMPARE(QApplication::focusWidget(), frameWidget<QToolButton>(s, "BottoneAvanti"));
         QCOMPARE(fakes.announcer->spoken.last(), QStringLiteral("Esatto! 45 meno 27 uguale 18. Esatti 1, errati 2."));
         QCOMPARE(s->plusButton(Wire::Tens)->accessibleName(), QStringLiteral("più una decina"));
         QCOMPARE(s->BottoneCambio2->accessibleName(), QStringLiteral("cambio di un centinaio in dieci decine"));
         click(s->plusButton(Wire::Tens));   // the beads stay usable
         QCOMPARE(s->model().count(Wire::Tens), 1);
-        click(s->BottoneAvanti);
+        click(frameWidget<QToolButton>(s, "BottoneAvanti"));
         QVERIFY(s->Text1->isEnabled() && s->Bot_ricomincia->isEnabled());
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QCOMPARE(s->Text1->x(), s->EtichettaNumero->geometry().right() + 1);
     }
 
@@ -339,18 +339,18 @@ private slots:
         click(s->BottoneCambio, 5);
         click(s->BottoneCambio2, 5);
         QVERIFY(step());
-        s->MenuAzzera->trigger();
+        frameWidget<QAction>(s, "MenuAzzera")->trigger();
         type(s->Text1, QStringLiteral("200"));
         QCOMPARE(fakes.timer->runAll(), 17);
         QCOMPARE(s->abacus()->accessibleDescription(),
                  QStringLiteral("1 centinaio, 1 decina, 10 unità"));
         QVERIFY(!s->Bot_ricomincia->isEnabled());   // solved meanwhile
         QVERIFY(s->BottoneCambio2->isEnabled() && !s->BottoneCambio->isEnabled());
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral("0"));
 
         click(s->BottoneCambio2);
         QVERIFY(step() && step());
-        click(s->BottoneAvanti);
+        click(frameWidget<QToolButton>(s, "BottoneAvanti"));
         QVERIFY(!s->model().exchanging() && s->BottoneCambio2->isEnabled());
         fakes.timer->runAll();
         QCOMPARE(s->model().count(Wire::Tens), 0);
@@ -364,7 +364,7 @@ private slots:
         lay(s, 0, 1, 0);
         click(s->BottoneCambio);
         fakes.messages->answers.push_back(MessageBoxes::Answer::Yes);
-        s->MenuEsci->trigger();
+        frameWidget<QAction>(s, "MenuEsci")->trigger();
         QVERIFY(screenNamed(QStringLiteral("FormMenuGrafici")));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         fakes.timer->runAll();

@@ -274,13 +274,13 @@ private slots:
         type(s->Text1, typed);
         QCOMPARE(int(s->esatti()), right ? 1 : 0);
         QCOMPARE(int(s->errati()), right ? 0 : 1);
-        QCOMPARE(s->EtichettaEsatti->text(), right ? QStringLiteral(" 1") : QStringLiteral("0"));
-        QCOMPARE(s->EtichettaErrati->text(), right ? QStringLiteral("0") : QStringLiteral(" 1"));
-        QCOMPARE(s->BottoneAvanti->isEnabled(), right);
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), right ? QStringLiteral(" 1") : QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), right ? QStringLiteral("0") : QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled(), right);
         QCOMPARE(s->Text1->isEnabled(), !right);
         QCOMPARE(s->BottoneRicomincia->isEnabled(), !right);
-        QVERIFY((right ? static_cast<QWidget *>(s->BottoneAvanti) : s->Text1)->hasFocus());
-        QVERIFY(right ? s->ComandoIconaSi->isVisibleTo(s) : s->ComandoIconaNo->isVisibleTo(s));
+        QVERIFY((right ? static_cast<QWidget *>(frameWidget<QToolButton>(s, "BottoneAvanti")) : s->Text1)->hasFocus());
+        QVERIFY(right ? frameWidget<QLabel>(s, "ComandoIconaSi")->isVisibleTo(s) : frameWidget<QLabel>(s, "ComandoIconaNo")->isVisibleTo(s));
         if (!right)
             QCOMPARE(s->Text1->text(), typed.left(4));
     }
@@ -319,8 +319,8 @@ private slots:
         CompleteScreen *s = open(QStringLiteral("Form100g"), {0.0});   // 0: ' 100  +  '
         QVERIFY(s);
         QVERIFY(s->Text1->hasFocus());
-        QVERIFY(!s->BottoneAvanti->isEnabled());
-        QVERIFY(s->BottoneAvanti->isVisible());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isVisible());
         QTest::mouseClick(s->Command2, Qt::LeftButton);
         type(s->Text1, QStringLiteral("a"));   // no digit reads 0
         QCOMPARE(s->esatti(), 1);
@@ -331,7 +331,7 @@ private slots:
         QCOMPARE(s->model().contaQuadretti(), 2);
         QCOMPARE(s->Text1->text(), QStringLiteral("a"));
         fakes.random->push({0.0, 0.999});   // colour, then 100: ' 0  +  '
-        QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+        QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton);
         QCOMPARE(s->EtichettaNumero0->text(), QStringLiteral(" 0  +  "));
         QCOMPARE(s->model().contaQuadretti(), 0);
         QCOMPARE(s->squareColour(0), lightGreen);
@@ -339,7 +339,7 @@ private slots:
         QVERIFY(s->Text1->isEnabled());
         QVERIFY(s->Text1->hasFocus());
         QVERIFY(s->BottoneRicomincia->isEnabled());
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         type(s->Text1, QStringLiteral("99"));
         QCOMPARE(s->errati(), 1);
         QVERIFY(s->Text1->hasFocus());
@@ -398,7 +398,7 @@ private slots:
             QCOMPARE(s->Command2->geometry(), twipsRect(6600, 2640, 1650, 915));
             QCOMPARE(s->Command1->geometry(), twipsRect(6600, 4920, 1650, 915));
             QCOMPARE(s->BottoneRicomincia->geometry(), twipsRect(9000, 4560, 1905, 1110));
-            QCOMPARE(s->BottoneAvanti->geometry(), twipsRect(9000, 6600, 1935, 975));
+            QCOMPARE(frameWidget<QToolButton>(s, "BottoneAvanti")->geometry(), twipsRect(9000, 6600, 1935, 975));
             QCOMPARE(s->Quadretti->geometry(), twipsRect(240, 1080, 6000, 6000));
         } else {
             QCOMPARE(s->Command3->text(), QStringLiteral("centinaio"));
@@ -406,7 +406,7 @@ private slots:
             QCOMPARE(s->Command3->property("buttonColour").value<QColor>(), green);
             QCOMPARE(s->Command1->geometry(), twipsRect(2160, 6360, 1830, 675));
             QCOMPARE(s->Command2->geometry(), twipsRect(4200, 6360, 1830, 675));
-            QCOMPARE(s->BottoneAvanti->geometry(), twipsRect(8760, 6480, 1935, 975));
+            QCOMPARE(frameWidget<QToolButton>(s, "BottoneAvanti")->geometry(), twipsRect(8760, 6480, 1935, 975));
             QCOMPARE(s->bigColour(0), paleCyan);
             // The small grid stands where a big square would: 165 apart,
             // 180 wide, a big square's side in all.
@@ -415,17 +415,17 @@ private slots:
         }
         if (name == QLatin1String("Form500g")) {
             QCOMPARE(s->BottoneRicomincia->geometry(), twipsRect(8760, 4440, 1905, 1110));
-            QCOMPARE(s->ComandoIconaSi->geometry(), twipsRect(9180, 120, 1095, 975));
+            QCOMPARE(frameWidget<QLabel>(s, "ComandoIconaSi")->geometry(), twipsRect(9180, 120, 1095, 975));
             QCOMPARE(s->Quadretti->geometry(), twipsRect(360, 240, 5385, 3825));
         }
         if (name == QLatin1String("Form1000g")) {
             QCOMPARE(s->BottoneRicomincia->geometry(), twipsRect(8760, 5040, 1905, 1110));
-            QCOMPARE(s->ComandoIconaSi->geometry(), twipsRect(9780, 120, 1095, 975));
+            QCOMPARE(frameWidget<QLabel>(s, "ComandoIconaSi")->geometry(), twipsRect(9780, 120, 1095, 975));
             QCOMPARE(s->Quadretti->geometry(), twipsRect(120, 120, 9030, 3705));
         }
         const QRect client = s->centralWidget()->rect();
         QVERIFY(client.contains(s->Quadretti->geometry()));
-        QVERIFY(client.contains(s->BottoneAvanti->geometry()));
+        QVERIFY(client.contains(frameWidget<QToolButton>(s, "BottoneAvanti")->geometry()));
     }
 
     // Every edge of the squares is as wide as every other at any zoom.
@@ -487,7 +487,7 @@ private slots:
                     QTest::mouseClick(s->Command3, Qt::LeftButton);
                 break;
             case 3: QTest::mouseClick(s->BottoneRicomincia, Qt::LeftButton); break;
-            case 4: QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton); break;
+            case 4: QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton); break;
             case 5:
                 s->Text1->clear();
                 type(s->Text1, texts[pick() % texts.size()]);
@@ -498,13 +498,13 @@ private slots:
                     type(s->Text1, QString());
                 }
                 break;
-            default: s->MenuEsci->trigger(); break;   // answered No
+            default: frameWidget<QAction>(s, "MenuEsci")->trigger(); break;   // answered No
             }
             const SquaresModel &m = s->model();
             esatti += !wasSolved && m.solved();
             QVERIFY(m.contaQuadretti() >= 0 && m.contaQuadretti() <= 100);
             QVERIFY(m.contaCentinaia() >= 0 && m.contaCentinaia() <= m.rule().bigSquares);
-            QCOMPARE(s->BottoneAvanti->isEnabled(), m.solved());
+            QCOMPARE(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled(), m.solved());
             QCOMPARE(s->Text1->isEnabled(), !m.solved());
             QCOMPARE(s->BottoneRicomincia->isEnabled(), !m.solved());
             QCOMPARE(int(s->esatti()), esatti);

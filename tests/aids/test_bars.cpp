@@ -169,12 +169,12 @@ private slots:
         QCOMPARE(s->Bottone.back()->text(), QString::number(buttons - 1));
         QCOMPARE(s->Bottone.back()->cursor().shape(), Qt::BitmapCursor);   // the white arrow
         QCOMPARE(s->Command3D1->cursor().shape(), Qt::BitmapCursor);       // the lamp
-        QVERIFY(s->BottoneAvanti->isVisible() && !s->BottoneAvanti->isEnabled());
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isVisible() && !frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QCOMPARE(s->barre->accessibleName(), QStringLiteral("barre"));
         QCOMPARE(s->n3->accessibleName(), QStringLiteral("barra rossa"));
         const QRect client = s->centralWidget()->rect();
         QVERIFY(client.contains(s->Bottone.back()->geometry()));
-        QVERIFY(client.contains(s->BottoneAvanti->geometry()));
+        QVERIFY(client.contains(frameWidget<QToolButton>(s, "BottoneAvanti")->geometry()));
     }
 
     void layoutOfTheBars_data()
@@ -230,7 +230,7 @@ private slots:
         for (int i = 0; i < yellowSides.size(); ++i)
             QCOMPARE(s->aiuto[0][i]->size(), twipsRect(0, 0, yellowSides[i], yellowSides[i]).size());
         const QList<QWidget *> others{s->Bottone.front(), s->Bottone.back(), s->Label3,
-                                      s->Command3D1, s->BottoneAvanti, s->ComandoIconaSi};
+                                      s->Command3D1, frameWidget<QToolButton>(s, "BottoneAvanti"), frameWidget<QLabel>(s, "ComandoIconaSi")};
         for (int i = 0; i < others.size(); ++i)
             QCOMPARE(inArea(others[i]), twips(controls[i]));
         QTEST(s->Label3->text(), "instruction");
@@ -247,7 +247,7 @@ private slots:
         QCOMPARE(shot.pixelColor(yellow.left() + 3, yellow.center().y()), QColor(255, 255, 0));
         QCOMPARE(shot.pixelColor(red.left() + 3, red.center().y()), QColor(255, 0, 0));
         // The keyboard reaches the answers in order, then "Aiuto", then "avanti".
-        s->BottoneAvanti->setEnabled(true);
+        frameWidget<QToolButton>(s, "BottoneAvanti")->setEnabled(true);
         const QStringList order = tabOrder(s->Bottone.front());
         QCOMPARE(order.size(), int(s->Bottone.size()) + 2);
         QCOMPARE(order.mid(order.size() - 3), QStringList({QStringLiteral("Bottone(%1)").arg(s->Bottone.size() - 1),
@@ -264,42 +264,42 @@ private slots:
         QCOMPARE(s->n2->text(), QStringLiteral("?"));
         QCOMPARE(s->Label3->text(), QStringLiteral("Trova il numero che corrisponde alla barra verde"));
         QTest::mouseClick(s->Bottone[7], Qt::LeftButton);
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
-        QVERIFY(s->ComandoIconaNo->isVisible());
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 1"));
+        QVERIFY(frameWidget<QLabel>(s, "ComandoIconaNo")->isVisible());
         QCOMPARE(s->n2->text(), QStringLiteral("?"));
         QTest::mouseClick(s->Bottone[4], Qt::LeftButton);
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
-        QVERIFY(s->ComandoIconaSi->isVisible());
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 1"));
+        QVERIFY(frameWidget<QLabel>(s, "ComandoIconaSi")->isVisible());
         QCOMPARE((QStringList{s->n1->text(), s->n2->text(), s->n3->text()}),
                  (QStringList{" 3", " 4", " 7"}));
         QCOMPARE(s->n2->accessibleDescription(), QStringLiteral(" 4"));
         QVERIFY(!s->Bottone[0]->isEnabled() && !s->Bottone[10]->isEnabled());
-        QVERIFY(s->BottoneAvanti->isEnabled());
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
 
         // With the keyboard: "avanti" has the focus, Enter presses it.
-        QCOMPARE(s->focusWidget(), static_cast<QWidget *>(s->BottoneAvanti));
+        QCOMPARE(s->focusWidget(), static_cast<QWidget *>(frameWidget<QToolButton>(s, "BottoneAvanti")));
         fakes.random->push({0.0, 0.5, 0.0, 0.0});   // colour; yellow asked, 0 + 1 = 1
-        QTest::keyClick(s->BottoneAvanti, Qt::Key_Return);
+        QTest::keyClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::Key_Return);
         QCOMPARE(s->n1->text(), QStringLiteral("?"));
         // A yellow bar of no length shows nothing, yet the screen reader finds it.
         QVERIFY(s->n1->isVisible());
         QCOMPARE(inArea(s->n1), twipsRect(500, 1600, 0, 500));
         QCOMPARE(s->n1->accessibleDescription(), QStringLiteral("?"));
         QVERIFY(s->n2->isVisible());
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QCOMPARE(s->focusWidget(), static_cast<QWidget *>(s->Bottone[0]));
         QTest::keyClick(s->Bottone[0], Qt::Key_Space);
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 2"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 2"));
         QCOMPARE(s->n1->text(), QStringLiteral(" 0"));
         // "Azzera conteggio" given with the keys closes "avanti", which had
         // them: they come back to the screen, not to the menu bar.
         QApplication::setActiveWindow(s);
         QVERIFY(QTest::qWaitForWindowActive(s));
-        QCOMPARE(QApplication::focusWidget(), s->BottoneAvanti);
-        QTest::keyClick(s->BottoneAvanti, Qt::Key_Alt, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), frameWidget<QToolButton>(s, "BottoneAvanti"));
+        QTest::keyClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::Key_Alt, Qt::AltModifier);
         QTest::keyClick(s->menuBar(), Qt::Key_Return);
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QCOMPARE(QApplication::focusWidget(), s->centralWidget());
     }
 
@@ -308,18 +308,18 @@ private slots:
         BarsScreen *s = openBars(QStringLiteral("Command1"));
         QVERIFY(s);
         QTest::mouseClick(s->Command3D1, Qt::LeftButton);   // at 0 it costs nothing
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral("0"));
         QCOMPARE(shared().NumeroEsatti, 0);
         for (int i = 0; i < 5; ++i) {
             QTest::mouseClick(s->Bottone[s->model().answer()], Qt::LeftButton);
-            QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+            QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton);
         }
         fakes.random->push({0.0, 0.0, 0.6, 0.45});   // colour; green asked, 3 + 4 = 7
         s->mnuGiallaVerde->trigger();
         QCOMPARE(shown(s->aiuto[0]) + shown(s->aiuto[1]) + shown(s->aiuto[2]), 0);
         QTest::mouseClick(s->Command3D1, Qt::LeftButton);
         QTest::mouseClick(s->Command3D1, Qt::LeftButton);
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 3"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 3"));
         QCOMPARE(shared().NumeroEsatti, 3);
         QCOMPARE(shown(s->aiuto[0]), 3);
         QCOMPARE(shown(s->aiuto[1]), 4);
@@ -330,7 +330,7 @@ private slots:
         QCOMPARE(s->n2->text(), QStringLiteral("?"));
         QVERIFY(s->Bottone[4]->isEnabled());
         QTest::mouseClick(s->Bottone[4], Qt::LeftButton);
-        QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+        QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton);
         QCOMPARE(shown(s->aiuto[0]) + shown(s->aiuto[1]) + shown(s->aiuto[2]), 0);
         QCOMPARE(s->barre->accessibleDescription(), QString());
     }
@@ -357,18 +357,18 @@ private slots:
         QCOMPARE(ticks(), (QList<bool>{false, false, true}));
         QCOMPARE(s->n1->text(), QStringLiteral(" 3"));
         QTest::mouseClick(s->Bottone[7], Qt::LeftButton);
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
         QTest::mouseClick(s->Command3D1, Qt::LeftButton);
         QTest::mouseClick(s->Bottone[1], Qt::LeftButton);
         // "Azzera conteggio" resets the counts and draws a new exercise.
         fakes.random->push({0.0, 0.9, 0.3, 0.5});
         const int beforeAzzera = fakes.random->draws;
-        s->MenuAzzera->trigger();
+        frameWidget<QAction>(s, "MenuAzzera")->trigger();
         QCOMPARE(fakes.random->draws - beforeAzzera, 4);
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral("0"));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral("0"));
         QCOMPARE(s->n3->text(), QStringLiteral("?"));
-        QVERIFY(s->Bottone[7]->isEnabled() && !s->BottoneAvanti->isEnabled());
+        QVERIFY(s->Bottone[7]->isEnabled() && !frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QCOMPARE(shown(s->aiuto[2]), 0);
     }
 
@@ -392,14 +392,14 @@ private slots:
             case 0: case 1: QTest::mouseClick(s->Bottone[pick() % s->Bottone.size()], Qt::LeftButton); break;
             case 2: QTest::mouseClick(s->Bottone[s->model().answer()], Qt::LeftButton); break;
             case 3: QTest::mouseClick(s->Command3D1, Qt::LeftButton); break;
-            case 4: QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton); break;
+            case 4: QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton); break;
             case 5: s->mnuEsercizio->actions()[int(pick() % 3)]->trigger(); break;
-            case 6: s->MenuAzzera->trigger(); break;
-            default: s->MenuEsci->trigger(); break;   // answered No
+            case 6: frameWidget<QAction>(s, "MenuAzzera")->trigger(); break;
+            default: frameWidget<QAction>(s, "MenuEsci")->trigger(); break;   // answered No
             }
             const BarsModel &m = s->model();
             QVERIFY(shared().NumeroEsatti >= 0 && shared().NumeroErrati >= 0);
-            QCOMPARE(s->BottoneAvanti->isEnabled(), m.answered());
+            QCOMPARE(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled(), m.answered());
             for (QPushButton *b : s->Bottone)
                 QCOMPARE(b->isEnabled(), !m.answered());
             const QStringList texts{s->n1->text(), s->n2->text(), s->n3->text()};

@@ -189,13 +189,13 @@ private slots:
         QCOMPARE(s->Label3->text(), QStringLiteral("clicca sul numero"));
         QCOMPARE(s->Label3->geometry(), twipsRect(8100 + x, 3375, 2520, 315));
         QCOMPARE(s->EtichettaNumero->geometry(), twipsRect(7680 + x, 4080, 3735, 615));
-        QCOMPARE(s->BottoneAvanti->geometry(), twipsRect(9240 + x, 6480, 1935, 975));
-        QVERIFY(greyAndBlack(s->BottoneAvanti->icon().pixmap(32, 32).toImage()));
-        QVERIFY(greyAndBlack(s->BottoneAvanti->cursor().pixmap().toImage()));
-        QCOMPARE(s->ComandoIconaSi->geometry(), twipsRect(8820 + x, 360, 1095, 975));
-        QCOMPARE(s->EtichettaErrati->geometry(), twipsRect(9360 + x, 1935, 855, 615));
-        QCOMPARE(s->ComandoIconaNo->geometry(), twipsRect(8760 + x, 390, 1095, 975));
-        QCOMPARE(s->EtichettaEsatti->geometry(), twipsRect(9360 + x, 1410, 975, 615));
+        QCOMPARE(frameWidget<QToolButton>(s, "BottoneAvanti")->geometry(), twipsRect(9240 + x, 6480, 1935, 975));
+        QVERIFY(greyAndBlack(frameWidget<QToolButton>(s, "BottoneAvanti")->icon().pixmap(32, 32).toImage()));
+        QVERIFY(greyAndBlack(frameWidget<QToolButton>(s, "BottoneAvanti")->cursor().pixmap().toImage()));
+        QCOMPARE(frameWidget<QLabel>(s, "ComandoIconaSi")->geometry(), twipsRect(8820 + x, 360, 1095, 975));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->geometry(), twipsRect(9360 + x, 1935, 855, 615));
+        QCOMPARE(frameWidget<QLabel>(s, "ComandoIconaNo")->geometry(), twipsRect(8760 + x, 390, 1095, 975));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->geometry(), twipsRect(9360 + x, 1410, 975, 615));
         QCOMPARE(s->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(),
                  twipsRect(8520 + x, 1515, 735, 375));
         QCOMPARE(background(s->EtichettaNumero), QColor(Qt::white));
@@ -210,9 +210,9 @@ private slots:
         QCOMPARE(order.size(), 101);
         QCOMPARE(order.mid(0, 2), QStringList({"Numero(0)", "Numero(1)"}));
         QCOMPARE(order.mid(98), QStringList({"Numero(98)", "Numero(99)", "BottoneAvanti"}));
-        QVERIFY(s->BottoneAvanti->isVisible());
-        QVERIFY(s->BottoneAvanti->isEnabled());
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral("0"));
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isVisible());
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral("0"));
         // Only the first number is marked.
         int greens = 0;
         for (int i = 0; i < 100; ++i) {
@@ -227,7 +227,7 @@ private slots:
         // The whole table and the frame are inside the window.
         const QRect client = s->centralWidget()->rect();
         QVERIFY(client.contains(s->Numero[99]->geometry()));
-        QVERIFY(client.contains(s->BottoneAvanti->geometry()));
+        QVERIFY(client.contains(frameWidget<QToolButton>(s, "BottoneAvanti")->geometry()));
     }
 
     void rightThenWrongClick()
@@ -241,9 +241,9 @@ private slots:
         QCOMPARE(s->Numero[46]->accessibleDescription(), QStringLiteral("rosso"));
         QVERIFY(!s->Numero[46]->isEnabled());
         QCOMPARE(cellColour(s->Numero[50]), green);
-        QVERIFY(s->BottoneAvanti->isEnabled());
-        QVERIFY(s->ComandoIconaSi->isVisibleTo(s));
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
+        QVERIFY(frameWidget<QLabel>(s, "ComandoIconaSi")->isVisibleTo(s));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
         // The right cell clicked again counts nothing; any other cell is wrong.
         QTest::mouseClick(s->Numero[46], Qt::LeftButton);
         QCOMPARE(s->esatti(), 1);
@@ -251,9 +251,9 @@ private slots:
         QTest::mouseClick(s->Numero[50], Qt::LeftButton);
         QCOMPARE(s->esatti(), 1);
         QCOMPARE(s->errati(), 1);
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
-        QVERIFY(s->ComandoIconaNo->isVisibleTo(s));
-        QVERIFY(!s->ComandoIconaSi->isVisibleTo(s));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 1"));
+        QVERIFY(frameWidget<QLabel>(s, "ComandoIconaNo")->isVisibleTo(s));
+        QVERIFY(!frameWidget<QLabel>(s, "ComandoIconaSi")->isVisibleTo(s));
         QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 50 -  4 =  46"));
         QCOMPARE(shared().NumeroEsatti, 1);
         QCOMPARE(shared().NumeroErrati, 1);
@@ -267,20 +267,20 @@ private slots:
         QTest::mouseClick(s->Numero[10], Qt::LeftButton);
         QCOMPARE(cellColour(s->Numero[10]), red);
         fakes.random->push({0.0, 0.3, 0.5});   // colour, then 30 - 10
-        QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+        QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton);
         QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 30 -  10 = "));
         QCOMPARE(cellColour(s->Numero[50]), lightGreen);
         QCOMPARE(cellColour(s->Numero[10]), lightGreen);
         QCOMPARE(s->Numero[10]->accessibleDescription(), QString());
         QVERIFY(s->Numero[10]->isEnabled());
         QCOMPARE(cellColour(s->Numero[30]), green);
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QCOMPARE(s->Numero[30], QApplication::focusWidget());
         // A wrong click leaves "avanti" closed.
         QTest::mouseClick(s->Numero[29], Qt::LeftButton);
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QTest::mouseClick(s->Numero[20], Qt::LeftButton);
-        QVERIFY(s->BottoneAvanti->isEnabled());
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QCOMPARE(s->esatti(), 2);
         QCOMPARE(s->errati(), 1);
     }
@@ -289,13 +289,13 @@ private slots:
     {
         HundredTableScreen *s = open(QStringLiteral("Form100e"), {0.5, 0.3});   // 50 - 35
         QVERIFY(s);
-        QVERIFY(s->BottoneAvanti->isEnabled());
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         fakes.random->push({0.0, 0.3, 0.0});   // colour, then 30 - 30
-        QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+        QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton);
         QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 30 -  30 = "));
         QCOMPARE(cellColour(s->Numero[50]), lightGreen);
-        QVERIFY(!s->BottoneAvanti->isEnabled());
-        QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
+        QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton);
         QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 30 -  30 = "));
         QCOMPARE(s->esatti() + s->errati(), 0);
         QTest::mouseClick(s->Numero[0], Qt::LeftButton);
@@ -316,7 +316,7 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), key);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(s->esatti(), 1);
-        QCOMPARE(QApplication::focusWidget(), s->BottoneAvanti);
+        QCOMPARE(QApplication::focusWidget(), frameWidget<QToolButton>(s, "BottoneAvanti"));
         // The answered cell is stepped over.
         s->Numero[45]->setFocus();
         QTest::keyClick(s->Numero[45], Qt::Key_Right);
@@ -360,14 +360,14 @@ private slots:
                 break;
             case 3:
                 skipped = true;
-                QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+                QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton);
                 break;
             case 4:
-                s->MenuAzzera->trigger();
+                frameWidget<QAction>(s, "MenuAzzera")->trigger();
                 esatti = errati = 0;
                 break;
             default:
-                s->MenuEsci->trigger();   // answered No
+                frameWidget<QAction>(s, "MenuEsci")->trigger();   // answered No
                 break;
             }
             const HundredTableModel &m = s->model();
@@ -383,7 +383,7 @@ private slots:
             QCOMPARE(cellColour(s->Numero[m.primo()]),
                      m.solved() && m.primo() == m.differenza() ? red : green);
             if (skipped)
-                QCOMPARE(s->BottoneAvanti->isEnabled(), m.solved());
+                QCOMPARE(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled(), m.solved());
             QCOMPARE(s->EtichettaNumero->text().endsWith(QStringLiteral(" = ")), !m.solved());
             QCOMPARE(int(s->esatti()), esatti);
             QCOMPARE(int(s->errati()), errati);
@@ -465,15 +465,15 @@ private slots:
         fakes.random->push({0.0, 0.37});
         auto *s = qobject_cast<HundredCountScreen *>(openScreen(QStringLiteral("FormC100")));
         QVERIFY(s);
-        QVERIFY(s->BottoneAvanti->isVisible());
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isVisible());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QTest::keyClicks(s->Text1, typed);
         QTest::keyClick(s->Text1, Qt::Key_Return);
         QCOMPARE(int(s->esatti()), esatti);
         QCOMPARE(int(s->errati()), errati);
-        QCOMPARE(s->EtichettaEsatti->text(), esatti ? QStringLiteral(" 1") : QStringLiteral("0"));
-        QCOMPARE(s->EtichettaErrati->text(), errati ? QStringLiteral(" 1") : QStringLiteral("0"));
-        QCOMPARE(s->BottoneAvanti->isEnabled(), esatti == 1);
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), esatti ? QStringLiteral(" 1") : QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), errati ? QStringLiteral(" 1") : QStringLiteral("0"));
+        QCOMPARE(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled(), esatti == 1);
         QCOMPARE(s->Text1->isEnabled(), esatti == 0);
         QCOMPARE(shared().NumeroEsatti, 5);
         QCOMPARE(shared().NumeroErrati, 7);
@@ -503,18 +503,18 @@ private slots:
         // Answered: "avanti" takes the focus; it brings a new line and the field back.
         QTest::keyClicks(s->Text1, QStringLiteral("63"));
         QTest::keyClick(s->Text1, Qt::Key_Return);
-        QVERIFY(s->BottoneAvanti->hasFocus());
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->hasFocus());
         fakes.random->push({0.0, 0.05});
-        QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+        QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton);
         QCOMPARE(s->EtichettaNumero0->text(), QStringLiteral(" 5 + "));
         QCOMPARE(s->Text1->x(), s->EtichettaNumero0->x() + s->EtichettaNumero0->width());
         QCOMPARE(s->Text1->text(), QString());
         QVERIFY(s->Text1->isEnabled());
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QCOMPARE(s->esatti(), 1);
 
-        s->MenuAzzera->trigger();
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral("0"));
+        frameWidget<QAction>(s, "MenuAzzera")->trigger();
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral("0"));
         QCOMPARE(s->esatti(), 0);
         QCOMPARE(s->EtichettaNumero0->text(), QStringLiteral(" 5 + "));
     }

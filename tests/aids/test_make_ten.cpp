@@ -122,8 +122,8 @@ private slots:
             QCOMPARE(s->Bottone[i]->text(), QString::number(i));
             QCOMPARE(s->Bottone[i]->cursor().shape(), Qt::BitmapCursor);   // the white arrow
         }
-        QVERIFY(s->BottoneAvanti->isVisible());
-        QVERIFY(s->BottoneAvanti->isEnabled());
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isVisible());
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         // These screens go on with the generator seeded at start-up.
         QCOMPARE(fakes.random->reseeds, 0);
 
@@ -131,8 +131,8 @@ private slots:
         const QRect client = s->centralWidget()->rect();
         for (QPushButton *b : s->Bottone)
             QVERIFY2(client.contains(b->geometry()), qPrintable(b->text()));
-        QVERIFY(client.contains(s->EtichettaEsatti->geometry()));
-        QVERIFY(client.contains(s->BottoneAvanti->geometry()));
+        QVERIFY(client.contains(frameWidget<QLabel>(s, "EtichettaEsatti")->geometry()));
+        QVERIFY(client.contains(frameWidget<QToolButton>(s, "BottoneAvanti")->geometry()));
     }
 
     void ownCountersLeaveTheSharedOnesAlone()
@@ -144,18 +144,18 @@ private slots:
         MakeTenScreen *s = fromCatalogue(QStringLiteral("Command12"));
         QVERIFY(s);
         QCOMPARE(s->EtNumero->text(), QStringLiteral("   3 + __ = 10 "));
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral("0"));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral("0"));
 
         QTest::mouseClick(s->Bottone[3], Qt::LeftButton);
         QTest::mouseClick(s->Bottone[4], Qt::LeftButton);
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 2"));
-        QVERIFY(s->ComandoIconaNo->isVisible());
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 2"));
+        QVERIFY(frameWidget<QLabel>(s, "ComandoIconaNo")->isVisible());
         QCOMPARE(s->EtNumero->text(), QStringLiteral("   3 + __ = 10 "));
         QTest::mouseClick(s->Bottone[7], Qt::LeftButton);
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
         QCOMPARE(s->EtNumero->text(), QStringLiteral("   3 +   7 = 10 "));
-        QVERIFY(s->ComandoIconaSi->isVisible());
+        QVERIFY(frameWidget<QLabel>(s, "ComandoIconaSi")->isVisible());
         QCOMPARE(s->esatti(), 1);
         QCOMPARE(s->errati(), 2);
         QCOMPARE(shared().NumeroEsatti, 5);
@@ -170,14 +170,14 @@ private slots:
 
         // The same 3 drawn again is lowered to 2.
         fakes.random->push({0.0, 0.25});
-        QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+        QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton);
         QCOMPARE(s->EtNumero->text(), QStringLiteral("   2 + __ = 10 "));
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         for (QPushButton *b : s->Bottone)
             QVERIFY(b->isEnabled());
 
-        s->MenuAzzera->trigger();
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral("0"));
+        frameWidget<QAction>(s, "MenuAzzera")->trigger();
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral("0"));
         QCOMPARE(s->esatti(), 0);
         QCOMPARE(s->EtNumero->text(), QStringLiteral("   2 + __ = 10 "));
         QCOMPARE(shared().NumeroEsatti, 5);
@@ -185,7 +185,7 @@ private slots:
         // Leaving counts nothing on the shared counters, and the next screen starts from zero.
         QTest::mouseClick(s->Bottone[5], Qt::LeftButton);
         fakes.messages->answers.push_back(MessageBoxes::Answer::Yes);
-        s->MenuEsci->trigger();
+        frameWidget<QAction>(s, "MenuEsci")->trigger();
         QWidget *catalogue = onlyScreen();
         QVERIFY(catalogue);
         QCOMPARE(catalogue->objectName(), QStringLiteral("FormMenuNumeri"));
@@ -196,9 +196,9 @@ private slots:
         QCOMPARE(next->objectName(), QStringLiteral("Form15"));
         QCOMPARE(next->esatti(), 0);
         QCOMPARE(next->errati(), 0);
-        QCOMPARE(next->EtichettaErrati->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(next, "EtichettaErrati")->text(), QStringLiteral("0"));
         QTest::mouseClick(next->Bottone[next->model().n() == 20 ? 1 : 0], Qt::LeftButton);
-        QCOMPARE(next->EtichettaErrati->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(next, "EtichettaErrati")->text(), QStringLiteral(" 1"));
         QCOMPARE(shared().NumeroErrati, 3);
     }
 
@@ -209,12 +209,12 @@ private slots:
         QVERIFY(s);
         QCOMPARE(s->EtNumero->text(), QStringLiteral("   12 + ___ = 20 "));
         fakes.random->push({0.0, 0.55});
-        QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+        QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton);
         QCOMPARE(s->EtNumero->text(), QStringLiteral("   12 + ___ = 20 "));
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QTest::mouseClick(s->Bottone[8], Qt::LeftButton);
         QCOMPARE(s->EtNumero->text(), QStringLiteral("   12 +   8 = 20 "));
-        QVERIFY(s->BottoneAvanti->isEnabled());
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
     }
     void layoutOfBothScreens()
     {
@@ -222,11 +222,11 @@ private slots:
         QVERIFY(ten);
         QCOMPARE(ten->EtNumero->geometry(), twipsRect(1560, 2040, 5655, 975));
         QCOMPARE(ten->EtNumero->font().pixelSize(), pointsToPixels(39.75));
-        QCOMPARE(ten->BottoneAvanti->geometry(), twipsRect(8790, 6480, 1935, 975));
-        QCOMPARE(ten->ComandoIconaSi->geometry(), twipsRect(8970, 360, 1095, 975));
-        QCOMPARE(ten->ComandoIconaNo->geometry(), twipsRect(8910, 390, 1095, 975));
-        QCOMPARE(ten->EtichettaEsatti->geometry(), twipsRect(9510, 1410, 975, 615));
-        QCOMPARE(ten->EtichettaErrati->geometry(), twipsRect(9510, 1935, 855, 615));
+        QCOMPARE(frameWidget<QToolButton>(ten, "BottoneAvanti")->geometry(), twipsRect(8790, 6480, 1935, 975));
+        QCOMPARE(frameWidget<QLabel>(ten, "ComandoIconaSi")->geometry(), twipsRect(8970, 360, 1095, 975));
+        QCOMPARE(frameWidget<QLabel>(ten, "ComandoIconaNo")->geometry(), twipsRect(8910, 390, 1095, 975));
+        QCOMPARE(frameWidget<QLabel>(ten, "EtichettaEsatti")->geometry(), twipsRect(9510, 1410, 975, 615));
+        QCOMPARE(frameWidget<QLabel>(ten, "EtichettaErrati")->geometry(), twipsRect(9510, 1935, 855, 615));
         QCOMPARE(ten->findChild<QLabel *>(QStringLiteral("Label2"))->geometry(),
                  twipsRect(8670, 2040, 735, 495));
         QCOMPARE(background(ten->EtNumero), QColor(Qt::white));
@@ -250,11 +250,11 @@ private slots:
         MakeTenScreen *twenty = fromCatalogue(QStringLiteral("Command9"));
         QVERIFY(twenty);
         QCOMPARE(twenty->EtNumero->geometry(), twipsRect(1440, 1080, 6375, 975));
-        QCOMPARE(twenty->BottoneAvanti->geometry(), twipsRect(9015, 6360, 1935, 975));
-        QCOMPARE(twenty->ComandoIconaSi->geometry(), twipsRect(9195, 240, 1095, 975));
-        QCOMPARE(twenty->ComandoIconaNo->geometry(), twipsRect(9135, 270, 1095, 975));
-        QCOMPARE(twenty->EtichettaEsatti->geometry(), twipsRect(9735, 1290, 975, 615));
-        QCOMPARE(twenty->EtichettaErrati->geometry(), twipsRect(9735, 1815, 855, 615));
+        QCOMPARE(frameWidget<QToolButton>(twenty, "BottoneAvanti")->geometry(), twipsRect(9015, 6360, 1935, 975));
+        QCOMPARE(frameWidget<QLabel>(twenty, "ComandoIconaSi")->geometry(), twipsRect(9195, 240, 1095, 975));
+        QCOMPARE(frameWidget<QLabel>(twenty, "ComandoIconaNo")->geometry(), twipsRect(9135, 270, 1095, 975));
+        QCOMPARE(frameWidget<QLabel>(twenty, "EtichettaEsatti")->geometry(), twipsRect(9735, 1290, 975, 615));
+        QCOMPARE(frameWidget<QLabel>(twenty, "EtichettaErrati")->geometry(), twipsRect(9735, 1815, 855, 615));
         QCOMPARE(twenty->findChild<QLabel *>(QStringLiteral("Label1"))->geometry(),
                  twipsRect(8895, 1395, 735, 375));
         QCOMPARE(twenty->Bottone[0]->geometry(), twipsRect(480, 3915, 800, 645));
@@ -297,17 +297,17 @@ private slots:
                 QTest::mouseClick(s->Bottone[target - s->model().n()], Qt::LeftButton);
                 break;
             case 2:
-                skipped = skipped || s->BottoneAvanti->isEnabled();
-                QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+                skipped = skipped || frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled();
+                QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton);
                 break;
             case 3:
-                s->MenuAzzera->trigger();
+                frameWidget<QAction>(s, "MenuAzzera")->trigger();
                 break;
             case 4:
-                s->MenuInformazioni->trigger();
+                frameWidget<QAction>(s, "MenuInformazioni")->trigger();
                 break;
             default:
-                s->MenuEsci->trigger();   // answered No
+                frameWidget<QAction>(s, "MenuEsci")->trigger();   // answered No
                 break;
             }
             // The exercise after a right answer never asks the same n.
@@ -319,17 +319,17 @@ private slots:
             const QString end = QStringLiteral(" = %1 ").arg(target);
             if (s->model().solved()) {
                 QCOMPARE(s->EtNumero->text(), given + F(target - n) + end);
-                QVERIFY(s->BottoneAvanti->isEnabled());
+                QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
             } else {
                 QCOMPARE(s->EtNumero->text(),
                          given + (target == 10 ? QStringLiteral("__") : QStringLiteral("___")) + end);
                 if (skipped)
-                    QVERIFY(!s->BottoneAvanti->isEnabled());
+                    QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
             }
             for (QPushButton *b : s->Bottone)
                 QCOMPARE(b->isEnabled(), !s->model().solved());
-            QCOMPARE(s->EtichettaEsatti->text(), s->esatti() ? B(s->esatti()) : QStringLiteral("0"));
-            QCOMPARE(s->EtichettaErrati->text(), s->errati() ? B(s->errati()) : QStringLiteral("0"));
+            QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), s->esatti() ? B(s->esatti()) : QStringLiteral("0"));
+            QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), s->errati() ? B(s->errati()) : QStringLiteral("0"));
         }
         QCOMPARE(shared().NumeroEsatti, 4);
         QCOMPARE(shared().NumeroErrati, 6);

@@ -184,7 +184,7 @@ private slots:
         QCOMPARE(s->objectName(), screen);
         QCOMPARE(bool(s->Cambio), exchange);
         QCOMPARE(int(s->Unita2.size()), exchange ? 10 : 0);
-        QVERIFY(s->BottoneAvanti->isVisible() && !s->BottoneAvanti->isEnabled());
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isVisible() && !frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QCOMPARE(s->BotDecine1->geometry(), twipsRect(decine.x(), decine.y(), 1300, 600));
         QWidget *area = s->centralWidget();
         const auto inArea = [area](QWidget *w) { return QRect(w->mapTo(area, QPoint(0, 0)), w->size()); };
@@ -201,8 +201,8 @@ private slots:
         QFETCH(QRect, iconaSi);
         QCOMPARE(s->EtNumero->pos(), twipsPoint(etNumero.x(), etNumero.y()));
         QCOMPARE(s->BottoneRicomincia->geometry(), twips(ricomincia));
-        QCOMPARE(s->BottoneAvanti->geometry(), twips(avanti));
-        QCOMPARE(s->ComandoIconaSi->geometry(), twips(iconaSi));
+        QCOMPARE(frameWidget<QToolButton>(s, "BottoneAvanti")->geometry(), twips(avanti));
+        QCOMPARE(frameWidget<QLabel>(s, "ComandoIconaSi")->geometry(), twips(iconaSi));
         QCOMPARE((QStringList{s->BotDecine1->text(), s->BotUnita1->text(), s->BottoneRicomincia->text()}),
                  (QStringList{"Decine", "Unità", "Ricomincia"}));
         QCOMPARE(s->Risultato->maxLength(), 3);
@@ -216,7 +216,7 @@ private slots:
             QCOMPARE(shot.pixelColor(shot.width() / 2, shot.height() / 2), colour);
         }
         click(s->BottoneRicomincia);
-        s->BottoneAvanti->setEnabled(true);
+        frameWidget<QToolButton>(s, "BottoneAvanti")->setEnabled(true);
         QTEST(tabOrder(s->Risultato), "order");
         for (QWidget *w : {static_cast<QWidget *>(s->BotDecine1), static_cast<QWidget *>(s->Decina1[0]),
                            static_cast<QWidget *>(s->Unita1[0]), static_cast<QWidget *>(s->BottoneRicomincia)})
@@ -304,8 +304,8 @@ private slots:
         TensUnitsScreen *s = openTensUnits(QStringLiteral("Command7"));
         QVERIFY(s);
         click(s->Cambio);   // no ten: refused and counted
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
-        QVERIFY(s->ComandoIconaNo->isVisible());
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 1"));
+        QVERIFY(frameWidget<QLabel>(s, "ComandoIconaNo")->isVisible());
         QCOMPARE(fakes.sound->played.size(), 1);
         QVERIFY(fakes.sound->played[0].endsWith(QStringLiteral("no.wav")));
         QVERIFY(fakes.timer->pending.empty());
@@ -387,13 +387,13 @@ private slots:
         click(s->Cambio);
         step(4);
         typeAnswer(s->Risultato, QStringLiteral("14"));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 1"));
         QCOMPARE(s->Risultato->text(), QStringLiteral("14"));
         typeAnswer(s->Risultato, QStringLiteral("15a"));   // the leading number counts
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
         QVERIFY(!s->Risultato->isEnabled());
-        QVERIFY(s->BottoneAvanti->isEnabled());
-        QCOMPARE(s->focusWidget(), static_cast<QWidget *>(s->BottoneAvanti));
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
+        QCOMPARE(s->focusWidget(), static_cast<QWidget *>(frameWidget<QToolButton>(s, "BottoneAvanti")));
         step(100);
         // Answered: building goes on, "Ricomincia" waits for the next exercise.
         QVERIFY(!s->BottoneRicomincia->isEnabled());
@@ -402,16 +402,16 @@ private slots:
         QCOMPARE(shown(s->Decina1), 1);
 
         // "avanti" in the middle of an exchange stops it at once.
-        click(s->BottoneAvanti);
+        click(frameWidget<QToolButton>(s, "BottoneAvanti"));
         QVERIFY(s->Risultato->isEnabled());
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         click(s->BotDecine1);
         click(s->Cambio);
         step(3);
-        click(s->BottoneAvanti);   // disabled: nothing
+        click(frameWidget<QToolButton>(s, "BottoneAvanti"));   // disabled: nothing
         QVERIFY(s->exchangeRunning());
         typeAnswer(s->Risultato, QString::number(s->model().differenza()));
-        click(s->BottoneAvanti);
+        click(frameWidget<QToolButton>(s, "BottoneAvanti"));
         QVERIFY(!s->exchangeRunning());
         QCOMPARE(shown(s->Decina1) + shown(s->Unita2), 0);
         QVERIFY(s->Cambio->isEnabled());
@@ -437,7 +437,7 @@ private slots:
         step(10);
         fakes.messages->answers.push_back(MessageBoxes::Answer::Yes);
         QPointer<TensUnitsScreen> gone(s);
-        s->MenuEsci->trigger();
+        frameWidget<QAction>(s, "MenuEsci")->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(onlyScreen()->objectName(), QStringLiteral("FormMenuGrafici"));
         QVERIFY(!gone);
@@ -471,7 +471,7 @@ private slots:
         QVERIFY(s);
         QCOMPARE(s->EtNumero->text(), QStringLiteral(" 9 -  4 = "));
         typeAnswer(s->Risultato, QStringLiteral("6"));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 1"));
         QCOMPARE(fakes.messages->shown.size(), 1);
         const RecordedBox box = fakes.messages->shown[0];
         QCOMPARE(box.text, QStringLiteral("Controlla esattamente il risultato"));
@@ -482,7 +482,7 @@ private slots:
         QVERIFY(fakes.sound->played[1].endsWith(QStringLiteral("no.wav")));
         // An empty field counts as 0, so wrong.
         typeAnswer(s->Risultato, QString());
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 2"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 2"));
         QCOMPARE(fakes.messages->shown.size(), 2);
         // "Ricomincia" clears the field too.
         click(s->BotDecine1);
@@ -491,10 +491,10 @@ private slots:
         QCOMPARE(s->Risultato->text(), QString());
         QCOMPARE(shown(s->Decina1), 0);
         typeAnswer(s->Risultato, QStringLiteral("5"));
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
         QCOMPARE(fakes.messages->shown.size(), 2);
         QVERIFY(!s->BottoneRicomincia->isEnabled());
-        click(s->BottoneAvanti);
+        click(frameWidget<QToolButton>(s, "BottoneAvanti"));
         QVERIFY(s->BottoneRicomincia->isEnabled());
     }
 
@@ -526,8 +526,8 @@ private slots:
             case 9: typeAnswer(s->Risultato, pick() % 3 ? texts[pick() % texts.size()]
                                                          : QString::number(s->model().differenza()));
                     break;
-            case 10: click(s->BottoneAvanti); break;
-            case 11: (pick() % 2 ? s->MenuAzzera : s->MenuEsci)->trigger(); break;   // Esci: No
+            case 10: click(frameWidget<QToolButton>(s, "BottoneAvanti")); break;
+            case 11: (pick() % 2 ? frameWidget<QAction>(s, "MenuAzzera") : frameWidget<QAction>(s, "MenuEsci"))->trigger(); break;   // Esci: No
             default: step(int(pick() % 6)); break;
             }
             const TensUnitsModel &m = s->model();
@@ -539,7 +539,7 @@ private slots:
                 QCOMPARE(shown(s->Unita1) + shown(s->Unita2), m.contaUnita());
             }
             QVERIFY(shown(s->Unita1) <= 9);
-            QCOMPARE(s->BottoneAvanti->isEnabled(), m.answered());
+            QCOMPARE(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled(), m.answered());
             QCOMPARE(s->Risultato->isEnabled(), !m.answered());
             QVERIFY(shared().NumeroEsatti >= 0 && shared().NumeroErrati >= 0);
         }

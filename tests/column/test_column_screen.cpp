@@ -125,7 +125,7 @@ private slots:
                                                  + " Con la tastiera: Tab sceglie una cifra, Spazio la "
                                                    "prende, le frecce la portano sopra una casella, "
                                                    "Spazio la lascia.");
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QVERIFY(s->exchangeMark(Units)->isHidden());
         QCOMPARE(s->lineLabel(Minuend, Units)->cursor().shape(), Qt::BitmapCursor);
 
@@ -155,31 +155,31 @@ private slots:
 
         // A wrong units digit: sad face, one wrong, the buzzer, the text stays.
         type(s->resultField(Units), QStringLiteral("4"));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
-        QVERIFY(s->ComandoIconaNo->isVisible());
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 1"));
+        QVERIFY(frameWidget<QLabel>(s, "ComandoIconaNo")->isVisible());
         QCOMPARE(fakes.sound->played.size(), 1);
         QVERIFY(fakes.sound->played.first().endsWith(QStringLiteral("no.wav")));
         QCOMPARE(fakes.sound->beeps, 0);
         QCOMPARE(s->resultField(Units)->text(), QStringLiteral("4"));
 
         type(s->resultField(Units), QStringLiteral("5"));
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral("0"));
         QVERIFY(!s->resultField(Units)->isEnabled());
         QVERIFY(s->resultField(Tens)->isEnabled());
         QCOMPARE(s->Label3->text(), Said::Decine);
 
         // The tens answer 0 must be typed.
         type(s->resultField(Tens), QString());
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 1"));
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         type(s->resultField(Tens), QStringLiteral("0"));
         QCOMPARE(s->Lris->text(), QStringLiteral(" 5"));
         QCOMPARE(s->Lris->x(), s->Label7->geometry().right() + 1);
         QVERIFY(s->Lris->width() > 0);
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
         QCOMPARE(shared().NumeroEsatti, 1);
-        QVERIFY(s->ComandoIconaSi->isVisible());
-        QVERIFY(s->BottoneAvanti->isEnabled());
+        QVERIFY(frameWidget<QLabel>(s, "ComandoIconaSi")->isVisible());
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QVERIFY(!s->resultField(Tens)->isEnabled());
         // Enter again on the solved exercise counts nothing.
         QTest::keyClick(s->resultField(Tens), Qt::Key_Return);
@@ -199,8 +199,8 @@ private slots:
 
         // "avanti": a fresh exercise on the same cyan, counts kept.
         fakes.random->push({toGet(57, 79, 20), toGet(20, 57)});
-        QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton);
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QCOMPARE(s->lineLabel(Minuend, Units)->text(), QStringLiteral(" 7"));
         QCOMPARE(s->Label3->text(), Said::PrimoNumero);
         QCOMPARE(s->cell(Minuend, Units)->text(), QString());
@@ -208,7 +208,7 @@ private slots:
         QCOMPARE(s->exchangeMark(Units)->text(), QString());
         QCOMPARE(s->resultField(Units)->text(), QString());
         QCOMPARE(s->Lris->text(), QString());
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
         QCOMPARE(background(s->centralWidget()), bgr(0xFFFF00));
     }
 
@@ -247,7 +247,7 @@ private slots:
         type(s->resultField(Hundreds), QStringLiteral("4"));
         QCOMPARE(fakes.sound->beeps, 2);
         QVERIFY(fakes.sound->played.isEmpty());
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 3"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 3"));
         shared().SuoniAttivi = -1;
         type(s->resultField(Hundreds), QStringLiteral("2"));
         QCOMPARE(fakes.sound->played.size(), 1);
@@ -255,9 +255,9 @@ private slots:
 
         type(s->resultField(Hundreds), QStringLiteral("3"));
         QCOMPARE(s->Lris->text(), QStringLiteral(" 395"));
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 4"));
-        QVERIFY(s->BottoneAvanti->isEnabled());
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 4"));
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
     }
 
     // On the three-column screen without exchanges a wrong units or tens digit
@@ -285,7 +285,7 @@ private slots:
         QCOMPARE(fakes.sound->beeps, 2);
         QCOMPARE(fakes.sound->played.size(), 1);
         QVERIFY(fakes.sound->played.first().endsWith(QStringLiteral("no.wav")));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 3"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 3"));
     }
 
     // While the button is down over a moving label the aeroplane shows and an
@@ -329,7 +329,7 @@ private slots:
         drag(s->lineLabel(Minuend, Units), s->cell(Minuend, Tens));       // ' 3' is not ' 2'
         drag(s->lineLabel(Minuend, Units), s->cell(Subtrahend, Units));   // other row
         drag(s->lineLabel(Minuend, Units), s->Label3);                    // not a target
-        drag(s->lineLabel(Minuend, Units), s->BottoneAvanti);
+        drag(s->lineLabel(Minuend, Units), frameWidget<QToolButton>(s, "BottoneAvanti"));
         QCOMPARE(s->model().digits().Cifre1, 2);
         for (int r : {Minuend, Subtrahend})
             for (int c : {Units, Tens})
@@ -392,7 +392,7 @@ private slots:
         type(s->resultField(Units), QStringLiteral("4"));
         type(s->resultField(Tens), QString());
         QCOMPARE(s->Lris->text(), QStringLiteral(" 4"));
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
     }
 
     // Enter in a field that is not open yet, or a held key's repeats, count nothing.
@@ -463,7 +463,7 @@ private slots:
         QTest::mouseMove(source, source->rect().center() + QPoint(30, 150));
         QVERIFY(QApplication::overrideCursor());
         fakes.messages->answers.push_back(MessageBoxes::Answer::Yes);
-        s->MenuEsci->trigger();
+        frameWidget<QAction>(s, "MenuEsci")->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!alive);
         QVERIFY(!QApplication::overrideCursor());
@@ -484,7 +484,7 @@ private slots:
         placeRow(s, Minuend);
         const int draws = fakes.random->draws;
         fakes.messages->answers.push_back(MessageBoxes::Answer::No);
-        s->MenuEsci->trigger();
+        frameWidget<QAction>(s, "MenuEsci")->trigger();
         QCOMPARE(fakes.messages->shown.last().text, QStringLiteral("Vuoi tornare al menù?"));
         s->activateWindow();
         QApplication::processEvents();
@@ -570,22 +570,22 @@ private slots:
         QCOMPARE(s->exchangeTarget(Units)->text(), QStringLiteral("1"));
         QCOMPARE(s->exchangeTarget(Units)->accessibleName(), QStringLiteral("cambio nelle unità: 1"));
         QCOMPARE(focused(), s->resultField(Units));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral("0"));
         QCOMPARE(s->Label3->accessibleDescription(), QString());   // no mouse asked for
 
         answerWithKeys("5");
         QCOMPARE(focused(), s->resultField(Tens));
         answerWithKeys("0");
         QCOMPARE(s->Lris->text(), QStringLiteral(" 5"));
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral("0"));
         QCOMPARE(s->cell(Subtrahend, Units)->accessibleName(),
                  QStringLiteral("unità del secondo numero: 8"));
 
         // Tab reaches "avanti"; Enter on it brings the next exercise, whose
         // first digit takes the keys.
         hit(Qt::Key_Tab);
-        QCOMPARE(focused(), s->BottoneAvanti);
+        QCOMPARE(focused(), frameWidget<QToolButton>(s, "BottoneAvanti"));
         fakes.random->push({toGet(57, 79, 20), toGet(27, 57)});
         hit(Qt::Key_Return);
         QCOMPARE(s->lineLabel(Minuend, Tens)->text(), QStringLiteral(" 5"));
@@ -656,8 +656,8 @@ private slots:
         answerWithKeys("9");
         answerWithKeys("3");
         QCOMPARE(s->Lris->text(), QStringLiteral(" 395"));
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral("0"));
         QCOMPARE(fakes.sound->beeps, 0);
     }
 
@@ -797,14 +797,14 @@ private slots:
         QVERIFY(s);
         QLabel *lda1 = s->lineLabel(Minuend, Tens);
         hit(Qt::Key_Space);
-        s->MenuInformazioni->trigger();
+        frameWidget<QAction>(s, "MenuInformazioni")->trigger();
         QCOMPARE(fakes.messages->shown.size(), 1);
         QVERIFY(!s->drag()->held());
         QCOMPARE(lda1->accessibleDescription(), Said::CarryDigit);
 
         hit(Qt::Key_Space);
         fakes.messages->answers.push_back(MessageBoxes::Answer::No);
-        s->MenuEsci->trigger();
+        frameWidget<QAction>(s, "MenuEsci")->trigger();
         QVERIFY(!s->drag()->held());
         QVERIFY(!s->drag()->outline()->isVisible());
 
@@ -826,7 +826,7 @@ private slots:
         QVERIFY(s->drag()->held());
         QPointer<ColumnScreen> alive(s);
         fakes.messages->answers.push_back(MessageBoxes::Answer::Yes);
-        s->MenuEsci->trigger();
+        frameWidget<QAction>(s, "MenuEsci")->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!alive);
         QCOMPARE(onlyScreen()->objectName(), QStringLiteral("FormMenuNumeri"));
@@ -897,7 +897,7 @@ private slots:
         QCOMPARE(s->Label3->geometry(), twips(label3));
         QCOMPARE(s->Label3->text(), Said::PrimoNumero);
         QFETCH(QRect, avanti);
-        QCOMPARE(s->BottoneAvanti->geometry(), twips(avanti));
+        QCOMPARE(frameWidget<QToolButton>(s, "BottoneAvanti")->geometry(), twips(avanti));
         QCOMPARE(s->Label3->font(), designFont(QStringLiteral("Arial"), label3Points));
         QCOMPARE(background(s->Label3), QColor(Qt::white));
         QCOMPARE(s->Label3->alignment(), Qt::AlignCenter);
@@ -983,7 +983,7 @@ private slots:
         const QRect area = s->centralWidget()->rect();
         for (QWidget *w : s->centralWidget()->findChildren<QWidget *>())
             QVERIFY2(area.contains(w->geometry()), qPrintable(w->objectName()));
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral("0"));
         placeRow(s, Minuend);
         placeRow(s, Subtrahend);
         const auto step = s->model().step();

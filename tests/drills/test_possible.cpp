@@ -134,34 +134,34 @@ private slots:
                                     QPoint(4, shot.height() - 5)})
                 QCOMPARE(shot.pixelColor(at), want);
         }
-        QVERIFY(s->BottoneAvanti->isVisible());
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isVisible());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
 
         QTest::mouseClick(s->Comando[0], Qt::LeftButton);
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
-        QVERIFY(s->ComandoIconaNo->isVisible());
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 1"));
+        QVERIFY(frameWidget<QLabel>(s, "ComandoIconaNo")->isVisible());
         QVERIFY(s->Image1[0]->isHidden() && s->Image1[1]->isHidden());
         QVERIFY(s->Comando[1]->isEnabled());
 
         QTest::mouseClick(s->Comando[1], Qt::LeftButton);
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
         QCOMPARE(shared().NumeroEsatti, 1);
         QCOMPARE(shared().NumeroErrati, 1);
         QVERIFY(!s->Image1[1]->isHidden());
         QVERIFY(s->Image1[0]->isHidden());
         QVERIFY(!s->Comando[0]->isEnabled() && !s->Comando[1]->isEnabled());
-        QVERIFY(s->BottoneAvanti->isEnabled());
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
 
         // Disabled buttons take no more answers.
         QTest::mouseClick(s->Comando[0], Qt::LeftButton);
         QCOMPARE(shared().NumeroErrati, 1);
 
         fakes.random->push({0.0, 0.35, 0.35});
-        QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+        QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton);
         QCOMPARE(s->EtNumero->text(), QStringLiteral("  8 -   8 = "));
         QVERIFY(s->Image1[1]->isHidden());
         QVERIFY(s->Comando[0]->isEnabled() && s->Comando[1]->isEnabled());
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QTest::mouseClick(s->Comando[0], Qt::LeftButton);
         QVERIFY(!s->Image1[0]->isHidden());
         QCOMPARE(shared().NumeroEsatti, 2);
@@ -184,7 +184,7 @@ private slots:
         QTest::mouseClick(s->Comando[1], Qt::LeftButton);   // answered, "avanti" enabled
         QVERIFY(s->CorniceNumeroMassimo->isHidden());
 
-        s->BottoneAvanti->setFocus();
+        frameWidget<QToolButton>(s, "BottoneAvanti")->setFocus();
         s->MenuNumeroMassimo->trigger();
         QVERIFY(s->CorniceNumeroMassimo->isVisible());
         // The keyboard cannot reach "avanti" or the answer buttons hidden under the panel.
@@ -215,9 +215,9 @@ private slots:
                 <= s->EtNumero->contentsRect().width());
         QVERIFY(s->Comando[0]->isEnabled() && s->Comando[1]->isEnabled());
         QVERIFY(s->Image1[1]->isHidden());
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QCOMPARE(shared().NumeroEsatti, 1);
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
 
         // Opened again, it shows the maximum in force; the same option
         // chosen again still draws a new exercise.
@@ -269,11 +269,11 @@ private slots:
         }
         QCOMPARE(s->Image1[0]->accessibleName(), QStringLiteral("semaforo verde"));
         QCOMPARE(s->Image1[1]->accessibleName(), QStringLiteral("semaforo rosso"));
-        QCOMPARE(s->ComandoIconaSi->geometry(), twipsRect(8460, 120, 1095, 975));
-        QCOMPARE(s->ComandoIconaNo->geometry(), twipsRect(8400, 150, 1095, 975));
-        QCOMPARE(s->EtichettaEsatti->geometry(), twipsRect(9000, 1170, 975, 615));
-        QCOMPARE(s->EtichettaErrati->geometry(), twipsRect(9000, 1695, 855, 615));
-        QCOMPARE(s->BottoneAvanti->geometry(), twipsRect(7800, 5880, 1935, 975));
+        QCOMPARE(frameWidget<QLabel>(s, "ComandoIconaSi")->geometry(), twipsRect(8460, 120, 1095, 975));
+        QCOMPARE(frameWidget<QLabel>(s, "ComandoIconaNo")->geometry(), twipsRect(8400, 150, 1095, 975));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->geometry(), twipsRect(9000, 1170, 975, 615));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->geometry(), twipsRect(9000, 1695, 855, 615));
+        QCOMPARE(frameWidget<QToolButton>(s, "BottoneAvanti")->geometry(), twipsRect(7800, 5880, 1935, 975));
         QCOMPARE(s->CorniceNumeroMassimo->font().pixelSize(), pointsToPixels(12));
         const int tops[4] = {1800, 2520, 3360, 4200};
         const int widths[4] = {1935, 1455, 1215, 1695};
@@ -292,7 +292,7 @@ private slots:
             QCOMPARE(shot.pixelColor(shot.width() / 8, shot.height() / 2), colours[i]);
         }
         QCOMPARE(tabOrder(s->Comando[0]), QStringList({"Comando(0)", "Comando(1)"}));
-        s->BottoneAvanti->setEnabled(true);
+        frameWidget<QToolButton>(s, "BottoneAvanti")->setEnabled(true);
         QCOMPARE(tabOrder(s->Comando[0]), QStringList({"Comando(0)", "Comando(1)", "BottoneAvanti"}));
         QCOMPARE(background(s->EtNumero), QApplication::palette().color(QPalette::Window));
     }
@@ -312,7 +312,7 @@ private slots:
                 QTest::mouseClick(s->Comando[pick() % 2], Qt::LeftButton);
                 break;
             case 2:
-                QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+                QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton);
                 break;
             case 3:
                 s->MenuNumeroMassimo->trigger();
@@ -322,10 +322,10 @@ private slots:
                     clickOption(s->OpzioneNumeroMassimo[pick() % 4]);
                 break;
             case 5:
-                s->MenuAzzera->trigger();
+                frameWidget<QAction>(s, "MenuAzzera")->trigger();
                 break;
             default:
-                s->MenuEsci->trigger();   // answered No
+                frameWidget<QAction>(s, "MenuEsci")->trigger();   // answered No
                 break;
             }
             const PossibleDrill &m = s->model();
@@ -336,12 +336,12 @@ private slots:
             QCOMPARE(s->EtNumero->text(), m.text());
             QCOMPARE(s->Comando[0]->isEnabled(), !m.answered());
             QCOMPARE(s->Comando[1]->isEnabled(), !m.answered());
-            QCOMPARE(s->BottoneAvanti->isEnabled(), m.answered());
+            QCOMPARE(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled(), m.answered());
             QCOMPARE(s->Image1[m.RispostaEsatta]->isHidden(), !m.answered());
             QVERIFY(s->Image1[1 - m.RispostaEsatta]->isHidden());
-            QCOMPARE(s->EtichettaEsatti->text(),
+            QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(),
                      shared().NumeroEsatti ? B(shared().NumeroEsatti) : QStringLiteral("0"));
-            QCOMPARE(s->EtichettaErrati->text(),
+            QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(),
                      shared().NumeroErrati ? B(shared().NumeroErrati) : QStringLiteral("0"));
         }
     }

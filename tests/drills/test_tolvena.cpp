@@ -169,7 +169,7 @@ private slots:
         TolvenaScreen *s = fromCatalogue(QStringLiteral("Command1"));
         QVERIFY(s);
         QVERIFY(fakes.random->reseeds >= 1);
-        QVERIFY(s->BottoneAvanti->isEnabled());
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QVERIFY(s->Text1->isEnabled());
         QCOMPARE(s->Text1->maxLength(), 3);
         QVERIFY(s->TrovaIlResto());
@@ -186,9 +186,9 @@ private slots:
 
         // The first exercise may be skipped; after that "avanti" waits for a right answer.
         fakes.random->push({0.0, 0.99999, 0.0});   // colour, then 10 - 1
-        QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+        QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton);
         QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 10 -  1 = __"));
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QCOMPARE(shared().NumeroEsatti, 0);
         QCOMPARE(shared().NumeroErrati, 0);
     }
@@ -202,15 +202,15 @@ private slots:
         fakes.random->script.clear();
         QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 7 -  3 = __"));
         answer(s, QStringLiteral("5"));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 1"));
         QVERIFY(s->Text1->isEnabled());
         QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 7 -  3 = __"));
         answer(s, QStringLiteral("04"));
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
         QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 7 -  3 =  4"));
         QCOMPARE(s->TestoSoluzione(), QStringLiteral(" 7 -  3 =  4"));
         QVERIFY(!s->Text1->isEnabled());
-        QVERIFY(s->BottoneAvanti->isEnabled());
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         // Enter does nothing more until "avanti".
         QTest::keyClick(s->Text1, Qt::Key_Return);
         QCOMPARE(shared().NumeroEsatti, 1);
@@ -245,14 +245,14 @@ private slots:
         QVERIFY(!s->mnusomma->isChecked());
         QVERIFY(s->mnuaddendo->isChecked());
         QCOMPARE(s->EtichettaNumero->text(), QStringLiteral("__ -  6 =  2"));
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 1"));
         QCOMPARE(shared().NumeroEsatti, 1);
         QCOMPARE(shared().NumeroErrati, 1);
         // The switch came after a right answer: the new exercise can be answered.
         QVERIFY(s->Text1->isEnabled());
         QVERIFY(s->Text1->text().isEmpty());
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         answer(s, QStringLiteral("8"));
         QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 8 -  6 =  2"));
         QCOMPARE(shared().NumeroEsatti, 2);
@@ -287,11 +287,11 @@ private slots:
         QVERIFY(s->EtichettaNumero->font().bold());
         QCOMPARE(s->Text1->geometry(), twipsRect(2160, 3600, 3975, 2175));
         QCOMPARE(s->Text1->font().pixelSize(), pointsToPixels(48));
-        QCOMPARE(s->BottoneAvanti->geometry(), twipsRect(8040, 6240, 1935, 975));
-        QCOMPARE(s->ComandoIconaSi->geometry(), twipsRect(8700, 480, 1095, 975));
-        QCOMPARE(s->ComandoIconaNo->geometry(), twipsRect(8640, 510, 1095, 975));
-        QCOMPARE(s->EtichettaEsatti->geometry(), twipsRect(9240, 1530, 975, 615));
-        QCOMPARE(s->EtichettaErrati->geometry(), twipsRect(9240, 2055, 855, 615));
+        QCOMPARE(frameWidget<QToolButton>(s, "BottoneAvanti")->geometry(), twipsRect(8040, 6240, 1935, 975));
+        QCOMPARE(frameWidget<QLabel>(s, "ComandoIconaSi")->geometry(), twipsRect(8700, 480, 1095, 975));
+        QCOMPARE(frameWidget<QLabel>(s, "ComandoIconaNo")->geometry(), twipsRect(8640, 510, 1095, 975));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->geometry(), twipsRect(9240, 1530, 975, 615));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->geometry(), twipsRect(9240, 2055, 855, 615));
         QCOMPARE(background(s->EtichettaNumero), bgr(0xFFFFFF));
         QCOMPARE(tabOrder(s->Text1), QStringList({"Text1", "BottoneAvanti"}));   // "avanti" enabled
         QCOMPARE(s->mnuTipo->objectName(), QStringLiteral("mnuTipo"));
@@ -343,8 +343,8 @@ private slots:
                 break;
             }
             case 3:
-                if (s->BottoneAvanti->isEnabled()) {
-                    QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+                if (frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled()) {
+                    QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton);
                     skipped = true;
                 }
                 break;
@@ -352,15 +352,15 @@ private slots:
                 (pick() % 2 ? s->mnusomma : s->mnuaddendo)->trigger();
                 break;
             case 5:
-                s->MenuAzzera->trigger();
+                frameWidget<QAction>(s, "MenuAzzera")->trigger();
                 break;
             default:
-                s->MenuEsci->trigger();   // answered No
+                frameWidget<QAction>(s, "MenuEsci")->trigger();   // answered No
                 break;
             }
-            QCOMPARE(s->EtichettaEsatti->text(),
+            QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(),
                      shared().NumeroEsatti ? B(shared().NumeroEsatti) : QStringLiteral("0"));
-            QCOMPARE(s->EtichettaErrati->text(),
+            QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(),
                      shared().NumeroErrati ? B(shared().NumeroErrati) : QStringLiteral("0"));
             QCOMPARE(s->mnusomma->isChecked(), s->TrovaIlResto());
             QCOMPARE(s->mnuaddendo->isChecked(), !s->TrovaIlResto());
@@ -368,11 +368,11 @@ private slots:
                 QVERIFY2(s->EtichettaNumero->text().contains(QStringLiteral("__")),
                          qPrintable(s->EtichettaNumero->text()));
                 if (skipped)
-                    QVERIFY(!s->BottoneAvanti->isEnabled());
+                    QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
             } else {
                 skipped = true;
                 QCOMPARE(s->EtichettaNumero->text(), s->TestoSoluzione());
-                QVERIFY(s->BottoneAvanti->isEnabled());
+                QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
             }
         }
     }

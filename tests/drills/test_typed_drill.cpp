@@ -190,11 +190,11 @@ private slots:
         QFETCH(QRect, label1);
         QFETCH(QRect, avanti);
         TypedDrillScreen *s = open(screen, {0.1, 0, 0.5825});
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral("0"));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
-        QVERIFY(s->ComandoIconaSi->isVisible());
-        QVERIFY(!s->ComandoIconaNo->isVisible());
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral("0"));
+        QVERIFY(frameWidget<QLabel>(s, "ComandoIconaSi")->isVisible());
+        QVERIFY(!frameWidget<QLabel>(s, "ComandoIconaNo")->isVisible());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         if (screen == "Form20")
             QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 58 - 1 = "));
         QCOMPARE(background(s->centralWidget()), bgr(0x8080FF));   // the draw 0.1 picks entry 2
@@ -205,14 +205,14 @@ private slots:
         QVERIFY(caption);
         QCOMPARE(caption->geometry(), twips(label1));
         QCOMPARE(caption->text(), QStringLiteral("Esatti"));
-        QCOMPARE(s->BottoneAvanti->geometry(), twips(avanti));
-        QCOMPARE(s->BottoneAvanti->text(), QStringLiteral("avanti"));
+        QCOMPARE(frameWidget<QToolButton>(s, "BottoneAvanti")->geometry(), twips(avanti));
+        QCOMPARE(frameWidget<QToolButton>(s, "BottoneAvanti")->text(), QStringLiteral("avanti"));
         QTEST(s->EtichettaNumero->font().pixelSize(), "fontPixels");
-        QTEST(s->MenuAzzera->text(), "azzera");
-        QTEST(s->MenuInformazioni->text(), "informazioni");
-        QCOMPARE(s->MenuEsci->objectName(), QStringLiteral("mnuEsci"));
+        QTEST(frameWidget<QAction>(s, "MenuAzzera")->text(), "azzera");
+        QTEST(frameWidget<QAction>(s, "MenuInformazioni")->text(), "informazioni");
+        QCOMPARE(frameWidget<QAction>(s, "MenuEsci")->objectName(), QStringLiteral("mnuEsci"));
         QTEST(s->Text1->maxLength(), "maxLength");
-        s->BottoneAvanti->setEnabled(true);   // as after a right answer
+        frameWidget<QToolButton>(s, "BottoneAvanti")->setEnabled(true);   // as after a right answer
         QCOMPARE(tabOrder(s->Text1), QStringList({"Text1", "BottoneAvanti"}));
         // A screen reader reads the field by its label, the exercise in words.
         QCOMPARE(s->Text1->accessibleName(), QStringLiteral("risposta"));
@@ -240,10 +240,10 @@ private slots:
         TypedDrillScreen *s = open("Form20", {0.1, 0, 0.5825});
         type(s->Text1, typed);
         enter(s->Text1);
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
         QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 58 - 1 =  ") + typed);
         QVERIFY(!s->Text1->isEnabled());
-        QVERIFY(s->BottoneAvanti->isEnabled());
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         QCOMPARE(f.sound->played.size(), 1);
         QVERIFY(f.sound->played.first().contains("/suoni/si"));
     }
@@ -256,12 +256,12 @@ private slots:
         QTest::keyClick(s->Text1, Qt::Key_Backspace);
         QTest::keyClick(s->Text1, Qt::Key_5);
         QTest::keyPress(s->Text1, Qt::Key_Return); // pressed, not released: nothing
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral("0"));
         QVERIFY(f.sound->played.isEmpty());
-        QVERIFY(s->ComandoIconaSi->isVisible());
+        QVERIFY(frameWidget<QLabel>(s, "ComandoIconaSi")->isVisible());
         QTest::keyRelease(s->Text1, Qt::Key_Return);
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 1"));
         // A held Enter repeats; it is judged once, on the real release.
         QTest::keyPress(s->Text1, Qt::Key_Return);
         for (int i = 0; i < 3; ++i) {
@@ -270,15 +270,15 @@ private slots:
             QApplication::sendEvent(s->Text1, &repeatRelease);
             QApplication::sendEvent(s->Text1, &repeatPress);
         }
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 1"));
         QTest::keyRelease(s->Text1, Qt::Key_Return);
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 2"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 2"));
         // A release whose press went elsewhere (a message box closed with
         // Enter, a button pressed with Enter) is not judged.
         QTest::keyRelease(s->Text1, Qt::Key_Return);
-        QTest::keyPress(s->BottoneAvanti, Qt::Key_Enter);
+        QTest::keyPress(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::Key_Enter);
         QTest::keyRelease(s->Text1, Qt::Key_Enter);
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 2"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 2"));
     }
 
     void threeWrongThenRight()
@@ -288,25 +288,25 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(s));
         type(s->Text1, "1");
         enter(s->Text1);
-        QVERIFY(s->ComandoIconaNo->isVisible());
-        QVERIFY(!s->ComandoIconaSi->isVisible());
+        QVERIFY(frameWidget<QLabel>(s, "ComandoIconaNo")->isVisible());
+        QVERIFY(!frameWidget<QLabel>(s, "ComandoIconaSi")->isVisible());
         QCOMPARE(s->Text1->text(), QStringLiteral("1"));   // the typed text stays
         QCOMPARE(QApplication::focusWidget(), s->Text1);
         enter(s->Text1);
         type(s->Text1, "x");
         enter(s->Text1);
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 3"));
-        QVERIFY(!s->BottoneAvanti->isEnabled());
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 3"));
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
         s->Text1->clear();
         type(s->Text1, "57");
         enter(s->Text1);
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 3"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 3"));
         QCOMPARE(shared().NumeroEsatti, std::int16_t(1));
         QCOMPARE(shared().NumeroErrati, std::int16_t(3));
         QCOMPARE(f.sound->played.count(f.sound->played.first()), 3);   // three buzzers
         QVERIFY(f.sound->played.first().endsWith("no.wav"));
-        QVERIFY(s->ComandoIconaSi->isVisible());
+        QVERIFY(frameWidget<QLabel>(s, "ComandoIconaSi")->isVisible());
         QCOMPARE(f.announcer->spoken, (QStringList{
             "Sbagliato, riprova. Esatti 0, errati 1.", "Sbagliato, riprova. Esatti 0, errati 2.",
             "Sbagliato, riprova. Esatti 0, errati 3.",
@@ -324,20 +324,20 @@ private slots:
         enter(s->Text1);
         enter(s->Text1);
         enter(s->Text1);
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral("0"));
         // "avanti": a new exercise on a new colour, the faces keep the last outcome.
         f.random->push({0.0, 0.5, 0.0});
-        QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+        QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton);
         QCOMPARE(background(s->centralWidget()), bgr(0xC0C0FF));
         QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 20 - 10 = "));
         QVERIFY(s->Text1->isEnabled());
         QVERIFY(s->Text1->text().isEmpty());
-        QVERIFY(!s->BottoneAvanti->isEnabled());
-        QVERIFY(s->ComandoIconaSi->isVisible());
+        QVERIFY(!frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
+        QVERIFY(frameWidget<QLabel>(s, "ComandoIconaSi")->isVisible());
         type(s->Text1, "10");
         enter(s->Text1);
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 2"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 2"));
     }
 
     // With the keys only. A command of the menu bar (Alt, the arrows, Enter)
@@ -384,7 +384,7 @@ private slots:
             byMenu();
         QTest::keyClicks(QApplication::focusWidget(), QString::number(s->model().exercise().answer));
         keys({Qt::Key_Return});
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
         const QString completed = s->EtichettaNumero->text();
         QWidget *rest = QApplication::focusWidget();
         QVERIFY(rest && rest->window() == s);
@@ -394,19 +394,19 @@ private slots:
         keys({Qt::Key_Return, Qt::Key_Space, Qt::Key_Enter, Qt::Key_5});
         QCOMPARE(s->EtichettaNumero->text(), completed);
         keys({Qt::Key_Tab});
-        QCOMPARE(QApplication::focusWidget(), s->BottoneAvanti);
+        QCOMPARE(QApplication::focusWidget(), frameWidget<QToolButton>(s, "BottoneAvanti"));
         // Shift+Tab goes back where the keys rested, and Tab comes again.
-        QTest::keyClick(s->BottoneAvanti, Qt::Key_Tab, Qt::ShiftModifier);
+        QTest::keyClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::Key_Tab, Qt::ShiftModifier);
         QVERIFY2(QApplication::focusWidget() == rest,
                  qPrintable(QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "nothing"));
         keys({Qt::Key_Tab});
-        QCOMPARE(QApplication::focusWidget(), s->BottoneAvanti);
-        QTest::keyPress(s->BottoneAvanti, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), frameWidget<QToolButton>(s, "BottoneAvanti"));
+        QTest::keyPress(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::Key_Return);
         QVERIFY(s->EtichettaNumero->text() != completed);
         QCOMPARE(QApplication::focusWidget(), s->Text1);
         type(s->Text1, "1");
         QTest::keyRelease(s->Text1, Qt::Key_Return);
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral("0"));
     }
 
     // A menu opened from the keys and closed by a click elsewhere leaves
@@ -433,8 +433,8 @@ private slots:
     void nextScreenCountsFromZero()
     {
         TypedDrillScreen *s = open("Form20", {0.1, 0, 0.5825});
-        QCOMPARE(s->ComandoIconaSi->accessibleName(), QStringLiteral("faccina felice"));
-        QCOMPARE(s->ComandoIconaNo->accessibleName(), QStringLiteral("faccina triste"));
+        QCOMPARE(frameWidget<QLabel>(s, "ComandoIconaSi")->accessibleName(), QStringLiteral("faccina felice"));
+        QCOMPARE(frameWidget<QLabel>(s, "ComandoIconaNo")->accessibleName(), QStringLiteral("faccina triste"));
         for (int i = 0; i < 3; ++i) {
             type(s->Text1, "1");
             enter(s->Text1);
@@ -443,18 +443,18 @@ private slots:
         for (int i = 0; i < 5; ++i) {
             type(s->Text1, QString::number(s->model().exercise().answer));
             enter(s->Text1);
-            QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+            QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton);
         }
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 5"));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 3"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 5"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 3"));
         f.messages->answers = {MessageBoxes::Answer::Yes};
-        s->MenuEsci->trigger();
+        frameWidget<QAction>(s, "MenuEsci")->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         TypedDrillScreen *next = open("Form16", {0.1, 0.1});
-        QCOMPARE(next->EtichettaEsatti->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(next, "EtichettaEsatti")->text(), QStringLiteral("0"));
         type(next->Text1, "0");
         enter(next->Text1);
-        QCOMPARE(next->EtichettaErrati->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(next, "EtichettaErrati")->text(), QStringLiteral(" 1"));
     }
 
     void resetAndTheMenuBar()
@@ -467,13 +467,13 @@ private slots:
         enter(s->Text1);
         // Click "Azzera conteggio" on the menu bar itself.
         QMenuBar *bar = s->menuBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(s->MenuAzzera).center());
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral("0"));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral("0"));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(frameWidget<QAction>(s, "MenuAzzera")).center());
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral("0"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral("0"));
         QCOMPARE(shared().NumeroEsatti, std::int16_t(0));
         QCOMPARE(s->EtichettaNumero->text(), QStringLiteral(" 58 - 1 =  57"));   // untouched
-        QVERIFY(s->BottoneAvanti->isEnabled());
-        s->MenuInformazioni->trigger();
+        QVERIFY(frameWidget<QToolButton>(s, "BottoneAvanti")->isEnabled());
+        frameWidget<QAction>(s, "MenuInformazioni")->trigger();
         QCOMPARE(f.messages->shown.size(), 1);
         QCOMPARE(f.messages->shown.first().icon, MessageBoxes::Icon::Information);
     }
@@ -485,17 +485,17 @@ private slots:
         enter(s->Text1);
         type(s->Text1, "2");
         f.messages->answers = {MessageBoxes::Answer::No};
-        s->MenuEsci->trigger();
+        frameWidget<QAction>(s, "MenuEsci")->trigger();
         QCOMPARE(f.messages->shown.last().text, QStringLiteral("Vuoi tornare al menù?"));
         QCOMPARE(f.messages->shown.last().title, QStringLiteral("Esercitazioni sulle Tolvena"));
         QCOMPARE(f.messages->shown.last().icon, MessageBoxes::Icon::Question);
         QCOMPARE(screenNamed("Form20"), s);
         QCOMPARE(s->Text1->text(), QStringLiteral("42"));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 1"));
 
         QPointer<QWidget> gone(s);
         f.messages->answers = {MessageBoxes::Answer::Yes};
-        s->MenuEsci->trigger();
+        frameWidget<QAction>(s, "MenuEsci")->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(gone.isNull());
         QVERIFY(screenNamed("FormMenuNumeri"));
@@ -513,7 +513,7 @@ private slots:
         enter(s->Text1);
         QVERIFY(f.sound->played.isEmpty());
         f.random->push({0.99, 0, 0});
-        s->BottoneAvanti->click();
+        frameWidget<QToolButton>(s, "BottoneAvanti")->click();
         QCOMPARE(background(s->centralWidget()), bgr(0xFF00FF));
     }
 
@@ -522,11 +522,11 @@ private slots:
         TypedDrillScreen *s = open("Form26", {0.1, 0, 0});   // ' 0 -  0 = '
         type(s->Text1, "ab");
         enter(s->Text1);
-        QCOMPARE(s->EtichettaEsatti->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaEsatti")->text(), QStringLiteral(" 1"));
         TypedDrillScreen *t = open("Form16", {0.1, 0});       // expects 1
         type(t->Text1, "-");
         enter(t->Text1);
-        QCOMPARE(t->EtichettaErrati->text(), QStringLiteral(" 1"));
+        QCOMPARE(frameWidget<QLabel>(t, "EtichettaErrati")->text(), QStringLiteral(" 1"));
     }
 
     void fullStopBecomesABlankOnTheLargeNumbers()
@@ -556,7 +556,7 @@ private slots:
             QVERIFY(s->Text1->text().size() <= 5);
             enter(s->Text1);
         }
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 5"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 5"));
     }
 
     void countersNeverWrap()
@@ -566,7 +566,7 @@ private slots:
         type(s->Text1, "1");
         enter(s->Text1);
         QCOMPARE(shared().NumeroErrati, std::int16_t(32767));
-        QCOMPARE(s->EtichettaErrati->text(), QStringLiteral(" 32767"));
+        QCOMPARE(frameWidget<QLabel>(s, "EtichettaErrati")->text(), QStringLiteral(" 32767"));
     }
 
     void closingAtAnyMomentIsSafe()

@@ -112,10 +112,10 @@ private slots:
             } else if (step == QLatin1String("steps")) {
                 f.timer->runAll();
             } else if (step == QLatin1String("avanti")) {
-                QTest::mouseClick(s->BottoneAvanti, Qt::LeftButton);
+                QTest::mouseClick(frameWidget<QToolButton>(s, "BottoneAvanti"), Qt::LeftButton);
             } else if (step == QLatin1String("esci")) {
                 f.messages->answers = {MessageBoxes::Answer::Yes};
-                s->MenuEsci->trigger();
+                frameWidget<QAction>(s, "MenuEsci")->trigger();
             } else if (step.startsWith(QLatin1String("click:"))) {
                 // click:NAME, or click:NAME:INDEX in an array of controls
                 const QStringList part = step.split(QLatin1Char(':'));

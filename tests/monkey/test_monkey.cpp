@@ -103,10 +103,10 @@ private slots:
         QCoreApplication::processEvents();
         QVERIFY2(screenProblems(s).isEmpty(), qPrintable(screenProblems(s).join('\n')));
         switch (breakage) {
-        case 1: s->ComandoIconaNo->show(); break;
-        case 2: s->ComandoIconaSi->hide(); break;
+        case 1: frameWidget<QLabel>(s, "ComandoIconaNo")->show(); break;
+        case 2: frameWidget<QLabel>(s, "ComandoIconaSi")->hide(); break;
         case 3: shared().NumeroEsatti = 1; break;
-        case 4: shared().NumeroErrati = -1; s->EtichettaErrati->setText(QStringLiteral("-1")); break;
+        case 4: shared().NumeroErrati = -1; frameWidget<QLabel>(s, "EtichettaErrati")->setText(QStringLiteral("-1")); break;
         case 5: s->EtichettaNumero->resize(0, 40); break;
         case 6: s->Text1->move(s->centralWidget()->width() - 5, 10); break;
         case 7: s->Text1->setMaxLength(1); break;

@@ -163,7 +163,7 @@ private slots:
         QTest::keyClick(field, Qt::Key_Return);
         QCOMPARE(shared().NumeroErrati, std::int16_t(1));
         f.messages->answers = {MessageBoxes::Answer::Yes};
-        drill->MenuEsci->trigger();
+        frameWidget<QAction>(drill, "MenuEsci")->trigger();
         settle();
         QTest::mouseClick(catalogueButton(screenNamed("FormMenuNumeri"), "torna al menu"), Qt::LeftButton);
         settle();
@@ -302,9 +302,9 @@ private slots:
             auto *drill = qobject_cast<ExerciseScreen *>(screenNamed(row.name));
             QVERIFY2(drill, qPrintable(row.name));
             QCOMPARE(visibleScreens(), 1);
-            QCOMPARE(drill->EtichettaEsatti->text(), QStringLiteral("0"));
+            QCOMPARE(frameWidget<QLabel>(drill, "EtichettaEsatti")->text(), QStringLiteral("0"));
             f.messages->answers = {MessageBoxes::Answer::Yes};
-            drill->MenuEsci->trigger();
+            frameWidget<QAction>(drill, "MenuEsci")->trigger();
             settle();
             numbers = screenNamed("FormMenuNumeri");
             QVERIFY(numbers);
@@ -400,15 +400,15 @@ private slots:
             }
             if (name == QLatin1String("Form20")) {
                 // The item shows in the highlight colour, its neighbour does not.
-                QCOMPARE(s->menuBar()->activeAction(), s->MenuInformazioni);
+                QCOMPARE(s->menuBar()->activeAction(), frameWidget<QAction>(s, "MenuInformazioni"));
                 const QImage bar = s->menuBar()->grab().toImage();
                 const QColor highlight = s->menuBar()->palette().color(QPalette::Highlight);
                 const auto lit = [&](QAction *a) {
                     const QRect r = s->menuBar()->actionGeometry(a);
                     return bar.pixelColor(r.left() + 2, r.center().y()) == highlight;
                 };
-                QVERIFY(lit(s->MenuInformazioni));
-                QVERIFY(!lit(s->MenuAzzera));
+                QVERIFY(lit(frameWidget<QAction>(s, "MenuInformazioni")));
+                QVERIFY(!lit(frameWidget<QAction>(s, "MenuAzzera")));
             }
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
             QCOMPARE(s->menuBar()->activeAction(), nullptr);

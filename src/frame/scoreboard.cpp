@@ -1,0 +1,68 @@
+#include "frame/scoreboard.h"
+
+#include "frame/numbers.h"
+#include "frame/state.h"
+#include "frame/widgets.h"
+
+#include <QLabel>
+
+Scoreboard::Scoreboard(QWidget *area, QPoint iconaSi, const QString &label1Name,
+                       const QString &label2Name, bool ownCounts, QObject *parent)
+    : QObject(parent),
+      esatti_(ownCounts ? &ownEsatti_ : &shared().NumeroEsatti),
+      errati_(ownCounts ? &ownErrati_ : &shared().NumeroErrati)
+{
+    const int x = iconaSi.x(), y = iconaSi.y();
+    ComandoIconaSi = makePicture(area, QStringLiteral("ComandoIconaSi"), QStringLiteral("happy"),
+                                 x, y, 1095, 975);
+    ComandoIconaNo = makePicture(area, QStringLiteral("ComandoIconaNo"), QStringLiteral("sad"),
+                                 x - 60, y + 30, 1095, 975);
+    ComandoIconaSi->setAccessibleName(QStringLiteral("faccina felice"));
+    ComandoIconaNo->setAccessibleName(QStringLiteral("faccina triste"));
+    ComandoIconaNo->hide();
+    makeLabel(area, label1Name, QStringLiteral("Esatti"), x - 300, y + 1155, 735, 375,
+              QStringLiteral("Arial"), 12);
+    EtichettaEsatti = makeLabel(area, QStringLiteral("EtichettaEsatti"), QString(), x + 540,
+                                y + 1050, 975, 615, QStringLiteral("Arial"), 18);
+    makeLabel(area, label2Name, QStringLiteral("Errati"), x - 300, y + 1680, 735, 495,
+              QStringLiteral("Arial"), 12);
+    EtichettaErrati = makeLabel(area, QStringLiteral("EtichettaErrati"), QString(), x + 540,
+                                y + 1575, 855, 615, QStringLiteral("Arial"), 18);
+}
+
+bool Scoreboard::happy() const { return ComandoIconaSi->isVisible(); }
+
+void Scoreboard::right()
+{
+    ComandoIconaSi->show();
+    ComandoIconaSi->setAccessibleName(QStringLiteral("faccina felice"));
+    ComandoIconaNo->setAccessibleName(QStringLiteral("faccina triste"));
+    ComandoIconaNo->hide();
+    countOne(*esatti_);
+    EtichettaEsatti->setText(B(*esatti_));
+}
+
+void Scoreboard::wrong()
+{
+    ComandoIconaSi->hide();
+    ComandoIconaNo->show();
+    countOne(*errati_);
+    EtichettaErrati->setText(B(*errati_));
+}
+
+bool Scoreboard::takeBackRight()
+{
+    if (*esatti_ <= 0)
+        return false;
+    --*esatti_;
+    EtichettaEsatti->setText(B(*esatti_));
+    return true;
+}
+
+void Scoreboard::reset()
+{
+    EtichettaEsatti->setText(QStringLiteral("0"));
+    EtichettaErrati->setText(QStringLiteral("0"));
+    *esatti_ = 0;
+    *errati_ = 0;
+}
