@@ -33,11 +33,12 @@ MessageBoxes::Answer FakeMessageBoxes::show(QWidget *parent, const QString &text
                                             Icon icon, Buttons buttons)
 {
     shown.append({text, title, icon, buttons});
+    // Like a real box, this one takes the keys while it shows, and its
+    // window gives the activation back to the one it was opened over, if
+    // that is still there.
+    const QPointer<QWidget> over = parent ? parent->window() : QApplication::activeWindow();
     if (onShow)
         onShow();
-    // Like a real box, this one takes the keys while it shows, and its
-    // window gives the activation back to the one it was opened over.
-    const QPointer<QWidget> over = parent ? parent->window() : QApplication::activeWindow();
     {
         QWidget box(nullptr, Qt::Dialog);
         box.setAttribute(Qt::WA_DontShowOnScreen);
