@@ -5,8 +5,8 @@
 #include "monkey.h"
 
 #include "abacus/abacus_screen.h"
-#include "abacus/complete_screen.h"
 #include "aids/bars_screen.h"
+#include "aids/complete_squares_screen.h"
 #include "aids/hundred_table_screen.h"
 #include "aids/make_ten_screen.h"
 #include "aids/tens_units_screen.h"

@@ -1,5 +1,5 @@
 #include "abacus/abacus_screen.h"
-#include "abacus/complete_screen.h"
+#include "aids/complete_squares_screen.h"
 #include "aids/bars_screen.h"
 #include "aids/hundred_count_screen.h"
 #include "aids/hundred_table_screen.h"

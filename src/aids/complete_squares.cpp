@@ -1,4 +1,4 @@
-#include "abacus/complete_squares.h"
+#include "aids/complete_squares.h"
 
 #include "frame/numbers.h"
 #include "frame/services.h"

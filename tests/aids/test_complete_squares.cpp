@@ -1,5 +1,5 @@
-#include "abacus/complete_screen.h"
-#include "abacus/complete_squares.h"
+#include "aids/complete_squares_screen.h"
+#include "aids/complete_squares.h"
 #include "fakes.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
@@ -514,4 +514,4 @@ private slots:
 };
 
 QTEST_MAIN(CompleteTest)
-#include "test_complete.moc"
+#include "test_complete_squares.moc"

@@ -2,7 +2,7 @@
 // The screens that complete 100, 500 and 1 000 with coloured squares: one
 // screen type, a design each.
 
-#include "abacus/complete_squares.h"
+#include "aids/complete_squares.h"
 #include "frame/answer_line.h"
 
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "abacus/complete_screen.h"
+#include "aids/complete_squares_screen.h"
 
 #include "frame/look.h"
 #include "frame/navigation.h"
