@@ -33,14 +33,14 @@ void BarsModel::next()
     helpShown_ = false;
 }
 
-BarsModel::Outcome BarsModel::press(int i)
+Verdict BarsModel::press(int i)
 {
     if (answered_)
-        return Outcome::Ignored;
+        return Verdict::Ignored;
     if (i != answer())
-        return Outcome::Wrong;
+        return Verdict::Wrong;
     answered_ = true;
-    return Outcome::Right;
+    return Verdict::Right;
 }
 
 int BarsModel::value(Bar bar) const

@@ -4,12 +4,13 @@
 // the child clicks the number it stands for. The help lays out each bar as a
 // row of unit squares.
 
+#include "frame/verdict.h"
+
 #include <QString>
 
 class BarsModel {
 public:
     enum class Bar { Yellow, Green, Red };
-    enum class Outcome { Right, Wrong, Ignored };
 
     // `maximum`: the largest red value, 10 or 20.
     explicit BarsModel(int maximum) : maximum_(maximum) {}
@@ -23,7 +24,7 @@ public:
     // value from 1 to the maximum and the yellow value below it.
     void next();
     // The child clicked number `i`; once answered, clicks are ignored.
-    Outcome press(int i);
+    Verdict press(int i);
     // The help lays out the unit squares until the next exercise.
     void help() { helpShown_ = true; }
 

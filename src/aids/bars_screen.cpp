@@ -225,7 +225,7 @@ void BarsScreen::showBars()
 void BarsScreen::press(int i)
 {
     switch (model_.press(i)) {
-    case BarsModel::Outcome::Right:
+    case Verdict::Right:
         rightAnswer();
         showBars();
         avanti()->setEnabled(true);
@@ -233,10 +233,10 @@ void BarsScreen::press(int i)
             b->setEnabled(false);
         avanti()->setFocus();
         break;
-    case BarsModel::Outcome::Wrong:
+    case Verdict::Wrong:
         wrongAnswer();
         break;
-    case BarsModel::Outcome::Ignored:
+    case Verdict::Ignored:
         break;
     }
 }

@@ -56,14 +56,14 @@ void SquaresModel::restart()
     squares_.fill(Square::Plain);
 }
 
-SquaresModel::Outcome SquaresModel::check(const QString &typed)
+Verdict SquaresModel::check(const QString &typed)
 {
     if (solved_ || (typed.isEmpty() && !rule_.judgeEmpty))
-        return Outcome::Ignored;
+        return Verdict::Ignored;
     if (readDigits(typed) != numero_)
-        return Outcome::Wrong;
+        return Verdict::Wrong;
     solved_ = true;
-    return Outcome::Right;
+    return Verdict::Right;
 }
 
 SquaresModel::Square SquaresModel::square(int i) const

@@ -5,6 +5,8 @@
 // larger totals big squares coloured a hundred at a time. Only the typed
 // answer is judged; the squares are a working aid.
 
+#include "frame/verdict.h"
+
 #include <QString>
 #include <array>
 
@@ -26,7 +28,6 @@ struct SquaresRule {
 class SquaresModel {
 public:
     enum class Square { Plain, Unit, Ten };
-    enum class Outcome { Right, Wrong, Ignored };
 
     explicit SquaresModel(SquaresRule rule) : rule_(std::move(rule)) {}
 
@@ -39,7 +40,7 @@ public:
     // Every square plain again; the exercise stays.
     void restart();
     // The typed answer: only its digits count, read in their order.
-    Outcome check(const QString &typed);
+    Verdict check(const QString &typed);
 
     int numeroCasuale() const { return numero_; }
     int known() const { return rule_.total - numero_; }

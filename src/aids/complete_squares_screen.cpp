@@ -263,9 +263,9 @@ void CompleteScreen::ricomincia()
     showLine(model_.before(), model_.after());
 }
 
-AnswerLineScreen::Judged CompleteScreen::judge(const QString &typed)
+Verdict CompleteScreen::judge(const QString &typed)
 {
-    return judged(model_.check(typed));
+    return model_.check(typed);
 }
 
 void CompleteScreen::onSolved() { BottoneRicomincia->setEnabled(false); }

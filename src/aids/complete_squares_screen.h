@@ -54,7 +54,7 @@ public:
 
 protected:
     void onAvanti() override;
-    Judged judge(const QString &typed) override;
+    Verdict judge(const QString &typed) override;
     void onSolved() override;
 
 private:

@@ -12,14 +12,14 @@ void HundredCountModel::next()
     solved_ = false;
 }
 
-HundredCountModel::Outcome HundredCountModel::check(const QString &typed)
+Verdict HundredCountModel::check(const QString &typed)
 {
     if (solved_ || typed.isEmpty())
-        return Outcome::Ignored;
+        return Verdict::Ignored;
     if (n_ + readLeadingNumber(typed) != 100)
-        return Outcome::Wrong;
+        return Verdict::Wrong;
     solved_ = true;
-    return Outcome::Right;
+    return Verdict::Right;
 }
 
 QString HundredCountModel::before() const { return B(n_) + QStringLiteral(" + "); }

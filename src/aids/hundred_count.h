@@ -2,17 +2,18 @@
 // Completing 100 on the table: the first N cells are counted, and the child
 // types how many are missing.
 
+#include "frame/verdict.h"
+
 #include <QString>
 
 class HundredCountModel {
 public:
-    enum class Outcome { Right, Wrong, Ignored };
 
     // A new exercise: N from 0 to 100.
     void next();
     // The typed answer, judged by its leading number; an empty field, or an
     // exercise already answered, is not judged.
-    Outcome check(const QString &typed);
+    Verdict check(const QString &typed);
 
     int n() const { return n_; }
     bool solved() const { return solved_; }

@@ -58,9 +58,9 @@ void HundredCountScreen::GeneraEsercizio()
     showLine(model_.before(), model_.after());
 }
 
-AnswerLineScreen::Judged HundredCountScreen::judge(const QString &typed)
+Verdict HundredCountScreen::judge(const QString &typed)
 {
-    return judged(model_.check(typed));
+    return model_.check(typed);
 }
 
 void HundredCountScreen::onAvanti()

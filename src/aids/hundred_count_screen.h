@@ -21,7 +21,7 @@ public:
 
 protected:
     void onAvanti() override;
-    Judged judge(const QString &typed) override;
+    Verdict judge(const QString &typed) override;
 
 private:
     HundredCountModel model_;

@@ -55,14 +55,14 @@ void HundredTableModel::next()
     drawn_ = true;
 }
 
-HundredTableModel::Outcome HundredTableModel::press(int i)
+Verdict HundredTableModel::press(int i)
 {
     if (!drawn_ || (solved_ && i == differenza_))
-        return Outcome::Ignored;
+        return Verdict::Ignored;
     if (i != differenza_)
-        return Outcome::Wrong;
+        return Verdict::Wrong;
     solved_ = true;
-    return Outcome::Right;
+    return Verdict::Right;
 }
 
 QString HundredTableModel::text() const

@@ -3,6 +3,8 @@
 // the table, and the child clicks the cell of the result. The four screens
 // differ only in how they draw the numbers.
 
+#include "frame/verdict.h"
+
 #include <QString>
 
 class HundredTableModel {
@@ -13,7 +15,6 @@ public:
         Any,          // take away 1 to the first number
         TensOrUnits,  // whole tens or 0 to 9 units, chosen at random
     };
-    enum class Outcome { Right, Wrong, Ignored };
     enum class Mark { Plain, First, Answered };
 
     explicit HundredTableModel(Draw draw) : draw_(draw) {}
@@ -21,7 +22,7 @@ public:
     // A new exercise; the marks of the one before go with it.
     void next();
     // The child clicked cell `i`. The answered cell takes no more clicks.
-    Outcome press(int i);
+    Verdict press(int i);
 
     // The exercise text, completed with the result once answered.
     QString text() const;

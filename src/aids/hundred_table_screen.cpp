@@ -112,17 +112,17 @@ void HundredTableScreen::GeneraEsercizio()
 void HundredTableScreen::press(int i)
 {
     switch (model_.press(i)) {
-    case HundredTableModel::Outcome::Right:
+    case Verdict::Right:
         rightAnswer();
         showMark(i);
         avanti()->setEnabled(true);
         EtichettaNumero->setText(model_.text());
         avanti()->setFocus();
         break;
-    case HundredTableModel::Outcome::Wrong:
+    case Verdict::Wrong:
         wrongAnswer();
         break;
-    case HundredTableModel::Outcome::Ignored:
+    case Verdict::Ignored:
         break;
     }
 }

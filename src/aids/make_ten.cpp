@@ -11,15 +11,15 @@ void MakeTenModel::next()
     solved_ = false;
 }
 
-MakeTenModel::Outcome MakeTenModel::press(int i)
+Verdict MakeTenModel::press(int i)
 {
     if (solved_)
-        return Outcome::Ignored;
+        return Verdict::Ignored;
     if (n_ + i != target_)
-        return Outcome::Wrong;
+        return Verdict::Wrong;
     solved_ = true;
     lastSolved_ = n_;
-    return Outcome::Right;
+    return Verdict::Right;
 }
 
 QString MakeTenModel::text() const

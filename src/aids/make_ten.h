@@ -3,11 +3,12 @@
 // child clicks the number that completes the target. An exercise solved just
 // before is not asked again at once.
 
+#include "frame/verdict.h"
+
 #include <QString>
 
 class MakeTenModel {
 public:
-    enum class Outcome { Right, Wrong, Ignored };
 
     // `gap`: the underscores that stand for the missing number.
     MakeTenModel(int target, QString gap) : target_(target), gap_(std::move(gap)) {}
@@ -16,7 +17,7 @@ public:
     // solved last (so 0 can come after a solved 1).
     void next();
     // The child clicked number `i`; once solved, clicks are ignored.
-    Outcome press(int i);
+    Verdict press(int i);
 
     // The exercise, or the completed equation once solved.
     QString text() const;

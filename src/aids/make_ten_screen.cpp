@@ -90,16 +90,16 @@ void MakeTenScreen::GeneraEsercizio()
 void MakeTenScreen::press(int i)
 {
     switch (model_.press(i)) {
-    case MakeTenModel::Outcome::Right:
+    case Verdict::Right:
         rightAnswer();
         avanti()->setEnabled(true);
         EtNumero->setText(model_.text());
         enableButtons(false);
         break;
-    case MakeTenModel::Outcome::Wrong:
+    case Verdict::Wrong:
         wrongAnswer();
         break;
-    case MakeTenModel::Outcome::Ignored:
+    case Verdict::Ignored:
         break;
     }
 }

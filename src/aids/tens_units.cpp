@@ -46,14 +46,14 @@ QString TensUnitsModel::text() const
     return B(primo_) + QStringLiteral(" - ") + B(secondo_) + QStringLiteral(" = ");
 }
 
-TensUnitsModel::Outcome TensUnitsModel::judge(const QString &typed)
+Verdict TensUnitsModel::judge(const QString &typed)
 {
     if (answered_ || (typed.isEmpty() && kind_ != Kind::NoExchange))
-        return Outcome::Ignored;
+        return Verdict::Ignored;
     if (readLeadingNumber(typed) != differenza())
-        return Outcome::Wrong;
+        return Verdict::Wrong;
     answered_ = true;
-    return Outcome::Right;
+    return Verdict::Right;
 }
 
 // A button shows the element whose index is the count. Where that one shows

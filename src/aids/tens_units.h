@@ -10,6 +10,8 @@
 // the ten to take is hidden), a button shows the lowest hidden element and
 // an exchange takes the highest ten: the counts are always what is shown.
 
+#include "frame/verdict.h"
+
 #include <QString>
 
 #include <array>
@@ -21,7 +23,6 @@ public:
         Either,          // with or without an exchange
         NoExchange,      // digit by digit smaller: never an exchange, no exchange offered
     };
-    enum class Outcome { Right, Wrong, Ignored };
     enum class ExchangeStart { Started, Refused, Ignored };
 
     static constexpr int tens = 9;          // Decina1(0..8)
@@ -41,7 +42,7 @@ public:
     // The typed answer, judged on Enter. An empty text is ignored, except
     // where no exchange is offered: there it reads 0. After the right answer
     // nothing more is judged.
-    Outcome judge(const QString &typed);
+    Verdict judge(const QString &typed);
     bool answered() const { return answered_; }
 
     // Building. Each returns whether something changed; nothing changes

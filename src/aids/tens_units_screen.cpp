@@ -405,16 +405,16 @@ void TensUnitsScreen::judge()
     if (!Risultato->isEnabled())
         return;
     switch (model_.judge(Risultato->text())) {
-    case TensUnitsModel::Outcome::Right:
+    case Verdict::Right:
         rightAnswer();
         avanti()->setEnabled(true);
         Risultato->setEnabled(false);
         updateButtons();
         avanti()->setFocus();
         return;
-    case TensUnitsModel::Outcome::Wrong:
+    case Verdict::Wrong:
         break;
-    case TensUnitsModel::Outcome::Ignored:
+    case Verdict::Ignored:
         return;
     }
     wrongAnswer();

@@ -313,16 +313,16 @@ bool ColumnModel::dropExchange(int markColumn, int targetColumn)
     return true;
 }
 
-ColumnModel::Outcome ColumnModel::enter(int column, const QString &typed)
+Verdict ColumnModel::enter(int column, const QString &typed)
 {
     if (!fieldOpen(column))
-        return Outcome::Ignored;
+        return Verdict::Ignored;
     // An empty field stands for 0 only where the minuend digit is 0.
     if (typed.isEmpty() && top(column) != 0)
-        return Outcome::Ignored;
+        return Verdict::Ignored;
     const double answer = typed.isEmpty() ? 0.0 : readLeadingNumber(typed);
     if (answer != result(column))
-        return Outcome::Wrong;
+        return Verdict::Wrong;
     if (column == Units) {
         if (rule_.columns == 3)
             ControllaSeCambioDa();
@@ -334,5 +334,5 @@ ColumnModel::Outcome ColumnModel::enter(int column, const QString &typed)
     } else {
         step_ = Step::Solved;
     }
-    return Outcome::Right;
+    return Verdict::Right;
 }

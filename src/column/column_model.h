@@ -5,6 +5,8 @@
 // units up. One model serves the two-column and the three-column screens;
 // each screen brings its own draw rule.
 
+#include "frame/verdict.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -46,7 +48,6 @@ struct ColumnDigits {
 class ColumnModel {
 public:
     enum class Step { Minuend, Subtrahend, UnitsExchange, Units, TensExchange, Tens, Hundreds, Solved };
-    enum class Outcome { Ignored, Wrong, Right };
 
     explicit ColumnModel(const ColumnRule &rule) : rule_(rule) {}
 
@@ -88,7 +89,7 @@ public:
     // The mark of one exchange dropped on the target of another (or the same).
     bool dropExchange(int markColumn, int targetColumn);
     // Enter released in a result field holding `typed`.
-    Outcome enter(int column, const QString &typed);
+    Verdict enter(int column, const QString &typed);
 
 private:
     std::int16_t &top(int column);

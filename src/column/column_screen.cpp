@@ -477,15 +477,15 @@ void ColumnScreen::answer(int column)
 {
     const Step before = model_.step();
     switch (model_.enter(column, field_[column]->text())) {
-    case ColumnModel::Outcome::Ignored:
+    case Verdict::Ignored:
         return;
-    case ColumnModel::Outcome::Wrong:
+    case Verdict::Wrong:
         // The three-column screens beep for the units and the tens.
         wrongAnswer(model_.columns() == 3 && column != Hundreds);
         if (field_[column]->isEnabled())
             field_[column]->setFocus();
         return;
-    case ColumnModel::Outcome::Right:
+    case Verdict::Right:
         refresh(before);
         return;
     }

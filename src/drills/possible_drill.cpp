@@ -13,14 +13,14 @@ void PossibleDrill::next()
     answered_ = false;
 }
 
-PossibleDrill::Outcome PossibleDrill::press(int index)
+Verdict PossibleDrill::press(int index)
 {
     if (answered_)
-        return Outcome::Ignored;
+        return Verdict::Ignored;
     if (index != RispostaEsatta)
-        return Outcome::Wrong;
+        return Verdict::Wrong;
     answered_ = true;
-    return Outcome::Right;
+    return Verdict::Right;
 }
 
 QString PossibleDrill::text() const

@@ -2,17 +2,18 @@
 // Possible or impossible: a subtraction of two numbers drawn up to
 // NumeroMassimo, and the child says whether it can be done at all.
 
+#include "frame/verdict.h"
+
 #include <QString>
 
 class PossibleDrill {
 public:
     enum class Button { Possibile = 0, Impossibile = 1 };
-    enum class Outcome { Right, Wrong, Ignored };
 
     // A new exercise, both numbers from 1 to NumeroMassimo.
     void next();
     // The child pressed button `index`; once answered right, presses are ignored.
-    Outcome press(int index);
+    Verdict press(int index);
 
     // G9(A), " - ", G9(B), " = ".
     QString text() const;

@@ -117,7 +117,7 @@ QString PossibleScreen::spokenSolution() const
 void PossibleScreen::press(int index)
 {
     switch (model_.press(index)) {
-    case PossibleDrill::Outcome::Right:
+    case Verdict::Right:
         answered_ = index;
         rightAnswer();
         Image1[index]->show();
@@ -125,10 +125,10 @@ void PossibleScreen::press(int index)
         for (QPushButton *b : Comando)
             b->setEnabled(false);
         break;
-    case PossibleDrill::Outcome::Wrong:
+    case Verdict::Wrong:
         wrongAnswer();
         break;
-    case PossibleDrill::Outcome::Ignored:
+    case Verdict::Ignored:
         break;
     }
 }

@@ -67,18 +67,18 @@ void AnswerLineScreen::checkAnswer()
     if (!Text1->isEnabled())
         return;
     switch (judge(Text1->text())) {
-    case Judged::Right:
+    case Verdict::Right:
         rightAnswer();
         avanti()->setEnabled(true);
         Text1->setEnabled(false);
         onSolved();
         avanti()->setFocus();
         break;
-    case Judged::Wrong:
+    case Verdict::Wrong:
         wrongAnswer();
         Text1->setFocus();
         break;
-    case Judged::Ignored:
+    case Verdict::Ignored:
         break;
     }
 }

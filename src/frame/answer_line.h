@@ -4,6 +4,7 @@
 // edge so that the three read as one line (' 37 + ', the field, " = 100").
 
 #include "frame/exercise_screen.h"
+#include "frame/verdict.h"
 
 #include <QPoint>
 #include <QSize>
@@ -22,8 +23,6 @@ struct AnswerLineDesign {
 class AnswerLineScreen : public ExerciseScreen {
     Q_OBJECT
 public:
-    enum class Judged { Right, Wrong, Ignored };
-
     AnswerLineScreen(const FrameDesign &frame, const AnswerLineDesign &line,
                      QWidget *parent = nullptr);
 
@@ -34,19 +33,11 @@ public:
     // The line with the answer typed, or a pause where it is still missing.
 
 protected:
-    // A model's outcome (Right, Wrong, Ignored) as the frame's.
-    template <class Outcome>
-    static Judged judged(Outcome outcome)
-    {
-        return outcome == Outcome::Right   ? Judged::Right
-               : outcome == Outcome::Wrong ? Judged::Wrong
-                                           : Judged::Ignored;
-    }
     // Writes both labels and lines the three up from the first label.
     void showLine(const QString &before, const QString &after);
     // The screen's own judgement of the typed text, on Enter released in
     // the field.
-    virtual Judged judge(const QString &typed) = 0;
+    virtual Verdict judge(const QString &typed) = 0;
     // A right answer closes the field and gives "avanti" the focus; a screen
     // may close more.
     virtual void onSolved() {}

@@ -17,7 +17,6 @@
 #include <random>
 
 using Square = SquaresModel::Square;
-using Outcome = SquaresModel::Outcome;
 
 namespace {
 const QColor blue(0x00, 0x00, 0xFF), red(0xFF, 0x00, 0x00), green(0x00, 0xC0, 0x00),

@@ -20,7 +20,6 @@
 #include <random>
 
 using Draw = HundredTableModel::Draw;
-using Outcome = HundredTableModel::Outcome;
 Q_DECLARE_METATYPE(Draw)
 
 namespace {

@@ -37,38 +37,38 @@ private slots:
         fakes.random->push({0.0});
         ten.next();
         QCOMPARE(ten.text(), QStringLiteral("   1 + __ = 10 "));
-        QCOMPARE(ten.press(8), MakeTenModel::Outcome::Wrong);
-        QCOMPARE(ten.press(10), MakeTenModel::Outcome::Wrong);
+        QCOMPARE(ten.press(8), Verdict::Wrong);
+        QCOMPARE(ten.press(10), Verdict::Wrong);
         QCOMPARE(ten.text(), QStringLiteral("   1 + __ = 10 "));
-        QCOMPARE(ten.press(9), MakeTenModel::Outcome::Right);
+        QCOMPARE(ten.press(9), Verdict::Right);
         QCOMPARE(ten.text(), QStringLiteral("   1 +   9 = 10 "));
-        QCOMPARE(ten.press(9), MakeTenModel::Outcome::Ignored);
-        QCOMPARE(ten.press(3), MakeTenModel::Outcome::Ignored);
+        QCOMPARE(ten.press(9), Verdict::Ignored);
+        QCOMPARE(ten.press(3), Verdict::Ignored);
 
         // After a solved 1, a draw of 1 asks 0 + __ = 10, answered by 10.
         fakes.random->push({0.05});
         ten.next();
         QCOMPARE(ten.n(), 0);
         QCOMPARE(ten.text(), QStringLiteral("   0 + __ = 10 "));
-        QCOMPARE(ten.press(10), MakeTenModel::Outcome::Right);
+        QCOMPARE(ten.press(10), Verdict::Right);
         QCOMPARE(ten.text(), QStringLiteral("   0 +   10 = 10 "));
 
         // 10 itself is answered by 0.
         fakes.random->push({0.99});
         ten.next();
         QCOMPARE(ten.text(), QStringLiteral("   10 + __ = 10 "));
-        QCOMPARE(ten.press(0), MakeTenModel::Outcome::Right);
+        QCOMPARE(ten.press(0), Verdict::Right);
         QCOMPARE(ten.text(), QStringLiteral("   10 +   0 = 10 "));
 
         MakeTenModel twenty(20, QStringLiteral("___"));
         fakes.random->push({0.99, 0.3});
         twenty.next();
         QCOMPARE(twenty.text(), QStringLiteral("   20 + ___ = 20 "));
-        QCOMPARE(twenty.press(0), MakeTenModel::Outcome::Right);
+        QCOMPARE(twenty.press(0), Verdict::Right);
         QCOMPARE(twenty.text(), QStringLiteral("   20 +   0 = 20 "));
         twenty.next();
         QCOMPARE(twenty.text(), QStringLiteral("   7 + ___ = 20 "));
-        QCOMPARE(twenty.press(13), MakeTenModel::Outcome::Right);
+        QCOMPARE(twenty.press(13), Verdict::Right);
         QCOMPARE(twenty.text(), QStringLiteral("   7 +   13 = 20 "));
     }
 
@@ -85,7 +85,7 @@ private slots:
         m.next();
         for (int i = 0; i < 2000; ++i) {
             const int solved = m.n();
-            QCOMPARE(m.press(target - solved), MakeTenModel::Outcome::Right);
+            QCOMPARE(m.press(target - solved), Verdict::Right);
             m.next();
             QVERIFY(m.n() != solved);
             QVERIFY(m.n() >= 0 && m.n() <= target);

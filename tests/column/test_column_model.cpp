@@ -5,7 +5,6 @@
 #include <QTest>
 
 using Step = ColumnModel::Step;
-using Outcome = ColumnModel::Outcome;
 
 namespace {
 
@@ -171,7 +170,7 @@ private slots:
         QVERIFY(m.exchangeShown(Units));
         QCOMPARE(m.exchangeSourceText(Units), QString());
         QVERIFY(!m.fieldOpen(Units));
-        QCOMPARE(m.enter(Units, QStringLiteral("5")), Outcome::Ignored);
+        QCOMPARE(m.enter(Units, QStringLiteral("5")), Verdict::Ignored);
 
         QVERIFY(!m.dropExchange(Units, Tens));
         QVERIFY(m.dropExchange(Units, Units));
@@ -183,19 +182,19 @@ private slots:
         QCOMPARE(m.digits().u1, 13);
         QCOMPARE(m.instruction(), ColumnTexts::Unita);
 
-        QCOMPARE(m.enter(Units, QString()), Outcome::Ignored);
-        QCOMPARE(m.enter(Units, QStringLiteral("4")), Outcome::Wrong);
+        QCOMPARE(m.enter(Units, QString()), Verdict::Ignored);
+        QCOMPARE(m.enter(Units, QStringLiteral("4")), Verdict::Wrong);
         QCOMPARE(m.step(), Step::Units);
-        QCOMPARE(m.enter(Units, QStringLiteral("5")), Outcome::Right);
+        QCOMPARE(m.enter(Units, QStringLiteral("5")), Verdict::Right);
         QCOMPARE(m.instruction(), ColumnTexts::Decine);
-        QCOMPARE(m.enter(Units, QStringLiteral("5")), Outcome::Ignored);
-        QCOMPARE(m.enter(Tens, QString()), Outcome::Ignored);
+        QCOMPARE(m.enter(Units, QStringLiteral("5")), Verdict::Ignored);
+        QCOMPARE(m.enter(Tens, QString()), Verdict::Ignored);
         QCOMPARE(m.resultText(), QString());
-        QCOMPARE(m.enter(Tens, QStringLiteral("0")), Outcome::Right);
+        QCOMPARE(m.enter(Tens, QStringLiteral("0")), Verdict::Right);
         QCOMPARE(m.step(), Step::Solved);
         QCOMPARE(m.resultText(), QStringLiteral(" 5"));
         QCOMPARE(m.instruction(), ColumnTexts::Decine);
-        QCOMPARE(m.enter(Tens, QStringLiteral("0")), Outcome::Ignored);
+        QCOMPARE(m.enter(Tens, QStringLiteral("0")), Verdict::Ignored);
     }
 
     // One-digit minuend on Form23: only the units are placed; the tens answer
@@ -214,8 +213,8 @@ private slots:
             QVERIFY(m.dropDigit(Subtrahend, Units, Subtrahend, Units));
             QCOMPARE(m.step(), Step::Units);   // no exchange step on Form23
             QCOMPARE(m.cellText(Minuend, Tens), QString());
-            QCOMPARE(m.enter(Units, QStringLiteral("4")), Outcome::Right);
-            QCOMPARE(m.enter(Tens, tens), Outcome::Right);
+            QCOMPARE(m.enter(Units, QStringLiteral("4")), Verdict::Right);
+            QCOMPARE(m.enter(Tens, tens), Verdict::Right);
             QCOMPARE(m.resultText(), QStringLiteral(" 4"));
         }
     }
@@ -258,7 +257,7 @@ private slots:
         QVERIFY(!m.dropExchange(Tens, Tens));   // not asked yet
         QVERIFY(m.dropExchange(Units, Units));
         QCOMPARE(m.digits().u1, 12);
-        QCOMPARE(m.enter(Units, QStringLiteral("5")), Outcome::Right);
+        QCOMPARE(m.enter(Units, QStringLiteral("5")), Verdict::Right);
         QCOMPARE(m.step(), Step::TensExchange);
         QCOMPARE(m.instruction(), ColumnTexts::CambioDecine);
         QVERIFY(!m.fieldOpen(Tens));
@@ -268,11 +267,11 @@ private slots:
         QCOMPARE(m.digits().da1, 11);
         QCOMPARE(m.exchangeTargetText(Tens), QStringLiteral("1"));
         QCOMPARE(m.instruction(), ColumnTexts::Decine);
-        QCOMPARE(m.enter(Tens, QStringLiteral("19")), Outcome::Wrong);   // two characters
-        QCOMPARE(m.enter(Tens, QStringLiteral("9")), Outcome::Right);
+        QCOMPARE(m.enter(Tens, QStringLiteral("19")), Verdict::Wrong);   // two characters
+        QCOMPARE(m.enter(Tens, QStringLiteral("9")), Verdict::Right);
         QCOMPARE(m.instruction(), ColumnTexts::Centinaia);
-        QCOMPARE(m.enter(Hundreds, QString()), Outcome::Ignored);
-        QCOMPARE(m.enter(Hundreds, QStringLiteral("3")), Outcome::Right);
+        QCOMPARE(m.enter(Hundreds, QString()), Verdict::Ignored);
+        QCOMPARE(m.enter(Hundreds, QStringLiteral("3")), Verdict::Right);
         QCOMPARE(m.resultText(), QStringLiteral(" 395"));
     }
 
@@ -287,12 +286,12 @@ private slots:
         QCOMPARE(m.digits().Cifre1, 3);
         placeAll(m);
         QVERIFY(m.dropExchange(Units, Units));
-        QCOMPARE(m.enter(Units, QStringLiteral("8")), Outcome::Right);
+        QCOMPARE(m.enter(Units, QStringLiteral("8")), Verdict::Right);
         QCOMPARE(m.step(), Step::TensExchange);
         QVERIFY(m.dropExchange(Tens, Tens));
-        QCOMPARE(m.enter(Tens, QString()), Outcome::Ignored);   // da1 is 10 now
-        QCOMPARE(m.enter(Tens, QStringLiteral("9")), Outcome::Right);
-        QCOMPARE(m.enter(Hundreds, QStringLiteral("1")), Outcome::Right);
+        QCOMPARE(m.enter(Tens, QString()), Verdict::Ignored);   // da1 is 10 now
+        QCOMPARE(m.enter(Tens, QStringLiteral("9")), Verdict::Right);
+        QCOMPARE(m.enter(Hundreds, QStringLiteral("1")), Verdict::Right);
         QCOMPARE(m.resultText(), QStringLiteral(" 198"));
     }
 
@@ -303,12 +302,12 @@ private slots:
         m.start(212, 118);
         placeAll(m);
         QVERIFY(m.dropExchange(Units, Units));
-        QCOMPARE(m.enter(Units, QStringLiteral("4")), Outcome::Right);
+        QCOMPARE(m.enter(Units, QStringLiteral("4")), Verdict::Right);
         QVERIFY(m.dropExchange(Tens, Tens));
-        QCOMPARE(m.enter(Tens, QStringLiteral("9")), Outcome::Right);
-        QCOMPARE(m.enter(Hundreds, QString()), Outcome::Ignored);
+        QCOMPARE(m.enter(Tens, QStringLiteral("9")), Verdict::Right);
+        QCOMPARE(m.enter(Hundreds, QString()), Verdict::Ignored);
         QCOMPARE(m.step(), Step::Hundreds);
-        QCOMPARE(m.enter(Hundreds, QStringLiteral("0")), Outcome::Right);
+        QCOMPARE(m.enter(Hundreds, QStringLiteral("0")), Verdict::Right);
         QCOMPARE(m.resultText(), QStringLiteral(" 94"));
     }
 
@@ -323,10 +322,10 @@ private slots:
         placeAll(m);
         QCOMPARE(m.cellText(Minuend, Hundreds), QString());
         QVERIFY(m.dropExchange(Units, Units));
-        QCOMPARE(m.enter(Units, QStringLiteral("5")), Outcome::Right);
+        QCOMPARE(m.enter(Units, QStringLiteral("5")), Verdict::Right);
         QCOMPARE(m.step(), Step::Tens);
-        QCOMPARE(m.enter(Tens, QStringLiteral("3")), Outcome::Right);
-        QCOMPARE(m.enter(Hundreds, QString()), Outcome::Right);
+        QCOMPARE(m.enter(Tens, QStringLiteral("3")), Verdict::Right);
+        QCOMPARE(m.enter(Hundreds, QString()), Verdict::Right);
         QCOMPARE(m.resultText(), QStringLiteral(" 35"));
     }
 
@@ -340,13 +339,13 @@ private slots:
         QCOMPARE(m.step(), Step::Units);
         QVERIFY(!m.exchangeShown(Units));
         QVERIFY(!m.dropExchange(Units, Units));
-        QCOMPARE(m.enter(Units, QString()), Outcome::Right);
+        QCOMPARE(m.enter(Units, QString()), Verdict::Right);
 
         ColumnModel n(rule("Form24"));
         n.start(47, 27);
         placeAll(n);
-        QCOMPARE(n.enter(Units, QString()), Outcome::Ignored);
-        QCOMPARE(n.enter(Units, QStringLiteral("0")), Outcome::Right);
+        QCOMPARE(n.enter(Units, QString()), Verdict::Ignored);
+        QCOMPARE(n.enter(Units, QStringLiteral("0")), Verdict::Right);
     }
 
     // A letter reads 0: right where 0 is expected, wrong elsewhere.
@@ -355,9 +354,9 @@ private slots:
         ColumnModel m(rule("Form24"));
         m.start(47, 27);
         placeAll(m);
-        QCOMPARE(m.enter(Units, QStringLiteral("a")), Outcome::Right);
-        QCOMPARE(m.enter(Tens, QStringLiteral("a")), Outcome::Wrong);
-        QCOMPARE(m.enter(Tens, QStringLiteral("2")), Outcome::Right);
+        QCOMPARE(m.enter(Units, QStringLiteral("a")), Verdict::Right);
+        QCOMPARE(m.enter(Tens, QStringLiteral("a")), Verdict::Wrong);
+        QCOMPARE(m.enter(Tens, QStringLiteral("2")), Verdict::Right);
     }
 
     // A new exercise forgets everything of the last one.
@@ -407,7 +406,7 @@ private slots:
         m.start(minuend, subtrahend);
         placeAll(m);
         QCOMPARE(m.step(), Step::Units);   // the units are enough
-        QCOMPARE(m.enter(Units, units), Outcome::Right);
+        QCOMPARE(m.enter(Units, units), Verdict::Right);
         QCOMPARE(m.step(), tensExchange ? Step::TensExchange : Step::Tens);
         QCOMPARE(m.exchangeShown(Tens), tensExchange);
         if (tensExchange) {
@@ -415,8 +414,8 @@ private slots:
             QVERIFY(m.dropExchange(Tens, Tens));
         }
         QVERIFY(m.fieldOpen(Tens));
-        QCOMPARE(m.enter(Tens, tens), Outcome::Right);
-        QCOMPARE(m.enter(Hundreds, hundreds), Outcome::Right);
+        QCOMPARE(m.enter(Tens, tens), Verdict::Right);
+        QCOMPARE(m.enter(Hundreds, hundreds), Verdict::Right);
         QCOMPARE(m.resultText(), result);
     }
 

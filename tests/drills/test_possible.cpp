@@ -81,18 +81,18 @@ private slots:
         fakes.random->push({0.3, 0.55});   // 7 and 12
         d.next();
         QCOMPARE(d.text(), QStringLiteral("  7 -   12 = "));
-        QCOMPARE(d.press(0), PossibleDrill::Outcome::Wrong);
-        QCOMPARE(d.press(1), PossibleDrill::Outcome::Right);
-        QCOMPARE(d.press(1), PossibleDrill::Outcome::Ignored);
-        QCOMPARE(d.press(0), PossibleDrill::Outcome::Ignored);
+        QCOMPARE(d.press(0), Verdict::Wrong);
+        QCOMPARE(d.press(1), Verdict::Right);
+        QCOMPARE(d.press(1), Verdict::Ignored);
+        QCOMPARE(d.press(0), Verdict::Ignored);
 
         // Equal numbers can be taken away: "possibile".
         fakes.random->push({0.35, 0.35});
         d.next();
         QCOMPARE(d.text(), QStringLiteral("  8 -   8 = "));
         QVERIFY(!d.answered());
-        QCOMPARE(d.press(1), PossibleDrill::Outcome::Wrong);
-        QCOMPARE(d.press(0), PossibleDrill::Outcome::Right);
+        QCOMPARE(d.press(1), Verdict::Wrong);
+        QCOMPARE(d.press(0), Verdict::Right);
     }
 
     void catalogueButtonsSetTheMaximum_data()
