@@ -1,6 +1,5 @@
 #include "abacus/abacus_screen.h"
 
-#include "frame/keyboard.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/numbers.h"
@@ -254,13 +253,13 @@ AbacusScreen::AbacusScreen(const AbacusScreenRow &row, QWidget *parent)
                                 e.width(), e.height(), arial, 36);
     EtichettaNumero->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    Text1 = new QLineEdit(area());
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setAccessibleName(QStringLiteral("risultato"));
-    Text1->setFont(designFont(arial, 36));
-    Text1->setMaxLength(4);
-    place(Text1, l.text1.x(), l.text1.y(), l.text1.width(), l.text1.height());
-    judgeOnEnter(Text1, [this] { checkAnswer(); });
+    Text1 = makeAnswerField(area(),
+                            {.name = QStringLiteral("Text1"),
+                             .spokenName = QStringLiteral("risultato"),
+                             .box = l.text1,
+                             .maxLength = 4,
+                             .centred = false},
+                            [this] { checkAnswer(); });
     setAnswerField(Text1);
 
     for (int w = 0; w < model_.wires(); ++w) {

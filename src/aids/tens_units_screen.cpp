@@ -1,7 +1,6 @@
 #include "aids/tens_units_screen.h"
 
 #include "frame/feedback.h"
-#include "frame/keyboard.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/services.h"
@@ -172,13 +171,12 @@ TensUnitsScreen::TensUnitsScreen(const TensUnitsDesign &design, QWidget *parent)
     EtNumero->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setBackground(EtNumero, QApplication::palette().color(QPalette::Window));
 
-    Risultato = new QLineEdit(area());
-    Risultato->setObjectName(QStringLiteral("Risultato"));
-    Risultato->setFont(designFont(QStringLiteral("Arial"), 36));
-    Risultato->setMaxLength(3);
-    Risultato->setAccessibleName(QStringLiteral("risultato"));
-    place(Risultato, design.risultato.x(), design.risultato.y(), 1695, 960);
-    judgeOnEnter(Risultato, [this] { judge(); });
+    Risultato = makeAnswerField(area(),
+                                {.name = QStringLiteral("Risultato"),
+                                 .spokenName = QStringLiteral("risultato"),
+                                 .box = QRect(design.risultato, QSize(1695, 960)),
+                                 .centred = false},
+                                [this] { judge(); });
     setAnswerField(Risultato);
 
     const QString arial = QStringLiteral("Arial");

@@ -1,7 +1,6 @@
 #include "column/column_screen.h"
 
 #include "column/label_drag.h"
-#include "frame/keyboard.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/told.h"
@@ -265,16 +264,15 @@ ColumnScreen::ColumnScreen(const ColumnScreenRow &row, QWidget *parent)
             source->setCursor(pointer(QStringLiteral("plane")));
             drag_->addSource(source, [this, r, c] { return model_.draggable(r, c); });
         }
-        auto *field = new QLineEdit(area());
-        field->setObjectName(QStringLiteral("E%1r").arg(suffix));
-        field->setFont(designFont(arial, 36));
-        field->setMaxLength(l.fieldLength);
-        field->setAlignment(Qt::AlignCenter);
-        field->setAccessibleName(QString::fromUtf8(columnWord[c]) + QStringLiteral(" del risultato"));
-        place(field, l.field[c].x(), l.field[c].y(), l.field[c].width(), l.field[c].height());
+        QLineEdit *field = makeAnswerField(
+            area(),
+            {.name = QStringLiteral("E%1r").arg(suffix),
+             .spokenName = QString::fromUtf8(columnWord[c]) + QStringLiteral(" del risultato"),
+             .box = l.field[c],
+             .maxLength = l.fieldLength},
+            [this, c] { answer(c); });
         colourField(field, bgr(columnColour[c]), digitColour[c]);
         field->setEnabled(false);
-        judgeOnEnter(field, [this, c] { answer(c); });
         field_[c] = field;
     }
     makeRule(area(), QStringLiteral("Line1"), l.line1);

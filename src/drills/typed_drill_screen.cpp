@@ -1,6 +1,5 @@
 #include "drills/typed_drill_screen.h"
 
-#include "frame/keyboard.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
 #include "frame/services.h"
@@ -40,20 +39,18 @@ TypedDrillScreen::TypedDrillScreen(const TypedDrillRow &row, QWidget *parent)
     EtichettaNumero->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setBackground(EtichettaNumero, Qt::white);
 
-    Text1 = new QLineEdit(area());
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setFont(designFont(QStringLiteral("Arial"), 48));
-    Text1->setMaxLength(row.maxLength);
-    Text1->setAlignment(Qt::AlignCenter);
-    if (row.wideField)
-        place(Text1, row.left + 960, row.top + 2520, 5895, 2175);
-    else
-        place(Text1, row.left + 1800, row.top + 2520, 3975, 2175);
+    const QRect box = row.wideField ? QRect(row.left + 960, row.top + 2520, 5895, 2175)
+                                    : QRect(row.left + 1800, row.top + 2520, 3975, 2175);
+    Text1 = makeAnswerField(area(),
+                            {.name = QStringLiteral("Text1"),
+                             .spokenName = QStringLiteral("risposta"),
+                             .box = box,
+                             .points = 48,
+                             .maxLength = row.maxLength},
+                            [this] { checkAnswer(); });
     Text1->installEventFilter(this);
     // The field is read with the exercise it answers, from the label.
-    Text1->setAccessibleName(QStringLiteral("risposta"));
     EtichettaNumero->setBuddy(Text1);
-    judgeOnEnter(Text1, [this] { checkAnswer(); });
     setAnswerField(Text1);
 
     if (row.fieldFirstInTab)

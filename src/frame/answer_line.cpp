@@ -1,6 +1,5 @@
 #include "frame/answer_line.h"
 
-#include "frame/keyboard.h"
 #include "frame/look.h"
 #include "frame/numbers.h"
 #include "frame/spoken.h"
@@ -36,14 +35,13 @@ AnswerLineScreen::AnswerLineScreen(const FrameDesign &frame, const AnswerLineDes
     : ExerciseScreen(frame, parent)
 {
     EtichettaNumero0 = lineLabel(area(), 0, line);
-    Text1 = new QLineEdit(area());
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setFont(designFont(QStringLiteral("Arial"), line.points));
-    Text1->setMaxLength(line.maxLength);
-    Text1->setAlignment(Qt::AlignCenter);
-    Text1->setAccessibleName(QStringLiteral("risposta"));
-    place(Text1, line.start.x(), line.start.y(), line.field.width(), line.field.height());
-    judgeOnEnter(Text1, [this] { checkAnswer(); });
+    Text1 = makeAnswerField(area(),
+                            {.name = QStringLiteral("Text1"),
+                             .spokenName = QStringLiteral("risposta"),
+                             .box = QRect(line.start, line.field),
+                             .points = line.points,
+                             .maxLength = line.maxLength},
+                            [this] { checkAnswer(); });
     setAnswerField(Text1);
     EtichettaNumero1 = lineLabel(area(), 1, line);
 }

@@ -1,5 +1,6 @@
 #include "frame/widgets.h"
 
+#include "frame/keyboard.h"
 #include "frame/look.h"
 #include "frame/services.h"
 #include "frame/twips.h"
@@ -8,6 +9,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 #include <QPushButton>
 #include <QStyleOptionButton>
@@ -100,6 +102,20 @@ QPushButton *makeButton(QWidget *parent, const QString &objectName, const QStrin
     b->setGeometry(twipsRect(left, top, width, height));
     b->setAutoDefault(false);
     return b;
+}
+
+QLineEdit *makeAnswerField(QWidget *parent, const AnswerField &field, std::function<void()> judge)
+{
+    auto *f = new QLineEdit(parent);
+    f->setObjectName(field.name);
+    f->setFont(designFont(QStringLiteral("Arial"), field.points));
+    f->setMaxLength(field.maxLength);
+    if (field.centred)
+        f->setAlignment(Qt::AlignCenter);
+    f->setAccessibleName(field.spokenName);
+    f->setGeometry(twipsRect(field.box.x(), field.box.y(), field.box.width(), field.box.height()));
+    judgeOnEnter(f, std::move(judge));
+    return f;
 }
 
 void fitClientArea(QWidget *area, int designWidth, int designHeight)

@@ -1,12 +1,16 @@
 #pragma once
 // Small builders for the controls of the designs, positioned in twips.
 
+#include <QRect>
 #include <QString>
+
+#include <functional>
 
 class QAbstractButton;
 class QAction;
 class QColor;
 class QLabel;
+class QLineEdit;
 class QToolButton;
 class QPushButton;
 class QWidget;
@@ -28,6 +32,18 @@ QToolButton *makePictureButton(QWidget *parent, const QString &objectName,
 QPushButton *makeButton(QWidget *parent, const QString &objectName, const QString &text,
                         int left, int top, int width, int height,
                         const QString &family, double points);
+
+// The field a child types an answer in, in Arial bold, judged on Enter
+// released there (frame/keyboard.h).
+struct AnswerField {
+    QString name;
+    QString spokenName;   // what a screen reader calls it
+    QRect box;            // twips
+    double points = 36;
+    int maxLength = 3;
+    bool centred = true;  // else the style's own alignment
+};
+QLineEdit *makeAnswerField(QWidget *parent, const AnswerField &field, std::function<void()> judge);
 
 class QSize;
 // Sizes a screen's client area: the design area (twips), unless the display
