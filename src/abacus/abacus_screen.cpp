@@ -243,14 +243,13 @@ AbacusScreen::AbacusScreen(const AbacusScreenRow &row, QWidget *parent)
     : ExerciseScreen(abacusFrame(row), parent), layout_(row.layout), model_(row.rule)
 {
     const AbacusLayout &l = layout_;
-    const QString arial = QStringLiteral("Arial");
     animator_ = new StepAnimator(this);
 
     abacus_ = new AbacusView(model_, l, area());
 
     const QRect &e = l.etichettaNumero;
-    EtichettaNumero = makeLabel(area(), QStringLiteral("EtichettaNumero"), QString(), e.x(), e.y(),
-                                e.width(), e.height(), arial, 36);
+    EtichettaNumero = makeLabel(area(), {.name = QStringLiteral("EtichettaNumero"), .box = e,
+                                         .points = 36});
     EtichettaNumero->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     Text1 = makeAnswerField(area(),
@@ -265,11 +264,10 @@ AbacusScreen::AbacusScreen(const AbacusScreenRow &row, QWidget *parent)
     for (int w = 0; w < model_.wires(); ++w) {
         const AbacusWireButtons &b = l.buttons[w];
         const QString suffix = QLatin1String(w == Wire::Units ? "u" : w == Wire::Tens ? "da" : "h");
-        plus_[w] = makeButton(area(), b.plusName, QStringLiteral("+ ") + suffix, b.plus.x(),
-                              b.plus.y(), b.plus.width(), b.plus.height(), arial, l.buttonPoints);
-        minus_[w] = makeButton(area(), b.minusName, QStringLiteral("- ") + suffix, b.minus.x(),
-                               b.minus.y(), b.minus.width(), b.minus.height(), arial,
-                               l.buttonPoints);
+        plus_[w] = makeButton(area(), {.name = b.plusName, .text = QStringLiteral("+ ") + suffix,
+                                       .box = b.plus, .points = l.buttonPoints});
+        minus_[w] = makeButton(area(), {.name = b.minusName, .text = QStringLiteral("- ") + suffix,
+                                        .box = b.minus, .points = l.buttonPoints});
         static const char *const beads[3] = {"un'unità", "una decina", "un centinaio"};
         plus_[w]->setAccessibleName(QStringLiteral("più ") + QString::fromUtf8(beads[w]));
         minus_[w]->setAccessibleName(QStringLiteral("meno ") + QString::fromUtf8(beads[w]));
@@ -294,9 +292,10 @@ AbacusScreen::AbacusScreen(const AbacusScreenRow &row, QWidget *parent)
         const QRect &c = l.cambio[lower];
         if (c.isNull())
             continue;   // a screen without exchanges
-        auto *button = makePictureButton(area(), QLatin1String(names[lower]),
-                                         QStringLiteral("Cambio"), QLatin1String(arrows[lower]),
-                                         c.x(), c.y(), c.width(), c.height(), arial, 12);
+        auto *button = makePictureButton(area(), {.name = QLatin1String(names[lower]),
+                                                  .text = QStringLiteral("Cambio"), .box = c,
+                                                  .points = 12},
+                                         QLatin1String(arrows[lower]));
         button->setCursor(pointer(QLatin1String(arrows[lower])));
         button->setAccessibleName(lower == Wire::Units
                                       ? QStringLiteral("cambio di una decina in dieci unità")
@@ -307,9 +306,10 @@ AbacusScreen::AbacusScreen(const AbacusScreenRow &row, QWidget *parent)
     }
 
     const QRect &r = l.ricomincia;
-    Bot_ricomincia = makePictureButton(area(), QStringLiteral("Bot_ricomincia"),
-                                       QStringLiteral("Ricomincia"), QStringLiteral("bin"), r.x(),
-                                       r.y(), r.width(), r.height(), arial, 14.25);
+    Bot_ricomincia = makePictureButton(area(), {.name = QStringLiteral("Bot_ricomincia"),
+                                                .text = QStringLiteral("Ricomincia"), .box = r,
+                                                .points = 14.25},
+                                       QStringLiteral("bin"));
     Bot_ricomincia->setCursor(pointer(QStringLiteral("bin")));
     connect(Bot_ricomincia, &QToolButton::clicked, this, [this] {
         if (model_.clear())

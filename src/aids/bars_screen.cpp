@@ -110,14 +110,16 @@ BarsScreen::BarsScreen(const BarsDesign &design, QWidget *parent)
                                            QStringLiteral("n3")};
     std::array<QLabel *, 3> bars{};
     for (int b = 0; b < 3; ++b) {
-        bars[b] = makeLabel(barre, barIds[b], QString(), 0, 0, 0, 0, QStringLiteral("Arial"), 12);
+        bars[b] = makeLabel(barre, {.name = barIds[b], .points = 12});
         bars[b]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         bars[b]->setAccessibleName(barNames[b]);
         setBackground(bars[b], bgr(barColours[b]));
         for (int i = 0; i <= 20; ++i) {
-            QLabel *square = makeLabel(barre, QStringLiteral("aiuto%1").arg(b + 1),
-                                       QStringLiteral(" "), 0, 0, squareSide(b, i),
-                                       squareSide(b, i), QStringLiteral("Arial"), 12);
+            QLabel *square = makeLabel(barre,
+                                       {.name = QStringLiteral("aiuto%1").arg(b + 1),
+                                        .text = QStringLiteral(" "),
+                                        .box = QRect(0, 0, squareSide(b, i), squareSide(b, i)),
+                                        .points = 12});
             square->setProperty("index", i);
             // A thin edge keeps the squares of one row apart for counting.
             square->setFrameShape(QFrame::Box);
@@ -133,11 +135,14 @@ BarsScreen::BarsScreen(const BarsDesign &design, QWidget *parent)
 
     Bottone = makeNumberButtons(area(), design.buttons, design.buttonSize, [this](int i) { press(i); });
 
-    Label3 = makeLabel(area(), QStringLiteral("Label3"), QString(), design.label3.x(),
-                       design.label3.y(), 5175, 495, QStringLiteral("MS Sans Serif"), 9.75);
-    Command3D1 = makePictureButton(area(), QStringLiteral("Command3D1"), QStringLiteral("Aiuto"),
-                                   QStringLiteral("lamp"), design.aiuto.x(), design.aiuto.y(),
-                                   1875, 960, QStringLiteral("Arial"), 14.25);
+    Label3 = makeLabel(area(), {.name = QStringLiteral("Label3"),
+                                .box = QRect(design.label3, QSize(5175, 495)), .points = 9.75,
+                                .family = QStringLiteral("MS Sans Serif")});
+    Command3D1 = makePictureButton(area(), {.name = QStringLiteral("Command3D1"),
+                                            .text = QStringLiteral("Aiuto"),
+                                            .box = QRect(design.aiuto, QSize(1875, 960)),
+                                            .points = 14.25},
+                                   QStringLiteral("lamp"));
     Command3D1->setCursor(pointer(QStringLiteral("lamp")));
     connect(Command3D1, &QToolButton::clicked, this, [this] { help(); });
 

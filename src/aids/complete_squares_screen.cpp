@@ -187,9 +187,9 @@ CompleteScreen::CompleteScreen(const CompleteDesign &design, QWidget *parent)
 
     QWidget *before = Text1;
     for (const CompleteDesign::Button &b : design.buttons) {
-        QPushButton *button = makeButton(area(), b.objectName, b.caption, b.box.x(), b.box.y(),
-                                         b.box.width(), b.box.height(),
-                                         QStringLiteral("MS Sans Serif"), 8.25);
+        QPushButton *button = makeButton(area(), {.name = b.objectName, .text = b.caption,
+                                                  .box = b.box, .points = 8.25,
+                                                  .family = QStringLiteral("MS Sans Serif")});
         setButtonColour(button, bgr(b.colour));
         button->setCursor(pointer(discFor(b.kind)));
         const Kind kind = b.kind;
@@ -199,10 +199,10 @@ CompleteScreen::CompleteScreen(const CompleteDesign &design, QWidget *parent)
         before = button;
     }
     const QRect &r = design.ricomincia;
-    BottoneRicomincia = makePictureButton(area(), QStringLiteral("BottoneRicomincia"),
-                                          QStringLiteral("Ricomincia"), QStringLiteral("bin"),
-                                          r.x(), r.y(), r.width(), r.height(),
-                                          QStringLiteral("Arial"), 14.25);
+    BottoneRicomincia = makePictureButton(area(), {.name = QStringLiteral("BottoneRicomincia"),
+                                                   .text = QStringLiteral("Ricomincia"), .box = r,
+                                                   .points = 14.25},
+                                          QStringLiteral("bin"));
     BottoneRicomincia->setCursor(pointer(QStringLiteral("bin")));
     connect(BottoneRicomincia, &QToolButton::clicked, this, [this] { ricomincia(); });
     setTabOrder(before, BottoneRicomincia);

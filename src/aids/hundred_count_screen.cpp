@@ -29,9 +29,9 @@ HundredCountScreen::HundredCountScreen(QWidget *parent)
                        parent)
 {
     for (int i = 0; i < 100; ++i) {
-        QLabel *cell = makeLabel(area(), QStringLiteral("Numero"), QString::number(i + 1),
-                                 120 + 720 * (i % 10), 240 + 720 * (i / 10), 735, 735,
-                                 QStringLiteral("Arial"), 21.75);
+        const QRect box(120 + 720 * (i % 10), 240 + 720 * (i / 10), 735, 735);
+        QLabel *cell = makeLabel(area(), {.name = QStringLiteral("Numero"),
+                                          .text = QString::number(i + 1), .box = box, .points = 21.75});
         cell->setProperty("index", i);
         cell->setAlignment(Qt::AlignCenter);
         cell->setFrameShape(QFrame::Box);

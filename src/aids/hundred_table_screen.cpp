@@ -45,18 +45,19 @@ HundredTableScreen::HundredTableScreen(const HundredTableRow &row, QWidget *pare
     : ExerciseScreen(frame(row), parent), model_(row.draw)
 {
     const int x = row.shift;
-    Label3 = makeLabel(area(), QStringLiteral("Label3"), QStringLiteral("clicca sul numero"),
-                       8100 + x, 3375, 2520, 315, QStringLiteral("Arial"), 13.5);
-    EtichettaNumero = makeLabel(area(), QStringLiteral("EtichettaNumero"), QString(), 7680 + x,
-                                4080, 3735, 615, QStringLiteral("Arial"), 18);
+    Label3 = makeLabel(area(), {.name = QStringLiteral("Label3"),
+                                .text = QStringLiteral("clicca sul numero"),
+                                .box = QRect(8100 + x, 3375, 2520, 315), .points = 13.5});
+    EtichettaNumero = makeLabel(area(), {.name = QStringLiteral("EtichettaNumero"),
+                                         .box = QRect(7680 + x, 4080, 3735, 615), .points = 18});
     EtichettaNumero->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setBackground(EtichettaNumero, Qt::white);
 
     const QCursor arrow = pointer(QStringLiteral("arrow_white"));
     for (int i = 0; i < 100; ++i) {
-        QPushButton *cell = makeButton(area(), QStringLiteral("Numero"), B(i),
-                                       240 + x + 720 * (i % 10), 240 + 720 * (i / 10), 700, 700,
-                                       QStringLiteral("Arial"), 18);
+        const QRect box(240 + x + 720 * (i % 10), 240 + 720 * (i / 10), 700, 700);
+        QPushButton *cell = makeButton(area(), {.name = QStringLiteral("Numero"), .text = B(i),
+                                                .box = box, .points = 18});
         cell->setProperty("index", i);
         cell->setCursor(arrow);
         cell->setAccessibleName(B(i));

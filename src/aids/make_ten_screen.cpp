@@ -69,8 +69,7 @@ MakeTenScreen::MakeTenScreen(const MakeTenDesign &design, QWidget *parent)
     : ExerciseScreen(design.frame, parent), model_(design.target, design.gap)
 {
     const QRect &e = design.etNumero;
-    EtNumero = makeLabel(area(), QStringLiteral("EtNumero"), QString(), e.x(), e.y(), e.width(),
-                         e.height(), QStringLiteral("Arial"), 39.75);
+    EtNumero = makeLabel(area(), {.name = QStringLiteral("EtNumero"), .box = e, .points = 39.75});
     EtNumero->setProperty("index", 0);
     EtNumero->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setBackground(EtNumero, Qt::white);

@@ -11,9 +11,9 @@ std::vector<QPushButton *> makeNumberButtons(QWidget *parent, const std::vector<
     const QCursor arrow = pointer(QStringLiteral("arrow_white"));
     std::vector<QPushButton *> buttons;
     for (int i = 0; i < static_cast<int>(at.size()); ++i) {
-        QPushButton *b = makeButton(parent, QStringLiteral("Bottone"), QString::number(i), at[i].x(),
-                                    at[i].y(), size.width(), size.height(),
-                                    QStringLiteral("Arial"), 20.25);
+        QPushButton *b = makeButton(parent, {.name = QStringLiteral("Bottone"),
+                                             .text = QString::number(i), .box = QRect(at[i], size),
+                                             .points = 20.25});
         b->setProperty("index", i);
         b->setCursor(arrow);
         QObject::connect(b, &QPushButton::clicked, parent, [press, i] { press(i); });

@@ -166,8 +166,8 @@ TensUnitsScreen::TensUnitsScreen(const TensUnitsDesign &design, QWidget *parent)
 {
     animator_ = new StepAnimator(this);
 
-    EtNumero = makeLabel(area(), QStringLiteral("EtNumero"), QString(), design.etNumero.x(),
-                         design.etNumero.y(), 3240, 960, QStringLiteral("Arial"), 36);
+    EtNumero = makeLabel(area(), {.name = QStringLiteral("EtNumero"),
+                                  .box = QRect(design.etNumero, QSize(3240, 960)), .points = 36});
     EtNumero->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setBackground(EtNumero, QApplication::palette().color(QPalette::Window));
 
@@ -179,31 +179,37 @@ TensUnitsScreen::TensUnitsScreen(const TensUnitsDesign &design, QWidget *parent)
                                 [this] { judge(); });
     setAnswerField(Risultato);
 
-    const QString arial = QStringLiteral("Arial");
-    BotDecine1 = makeButton(area(), QStringLiteral("BotDecine1"), QStringLiteral("Decine"),
-                            design.decine.x(), design.decine.y(), 1300, 600, arial, 9.75);
+    BotDecine1 = makeButton(area(), {.name = QStringLiteral("BotDecine1"),
+                                     .text = QStringLiteral("Decine"),
+                                     .box = QRect(design.decine, QSize(1300, 600)),
+                                     .points = 9.75});
     BotDecine1->setCursor(pointer(QStringLiteral("disc_red")));
     connect(BotDecine1, &QPushButton::clicked, this, [this] {
         if (model_.addTen())
             countsChanged();
     });
-    BotUnita1 = makeButton(area(), QStringLiteral("BotUnita1"), QStringLiteral("Unità"),
-                           design.unita.x(), design.unita.y(), 1300, 600, arial, 9.75);
+    BotUnita1 = makeButton(area(), {.name = QStringLiteral("BotUnita1"),
+                                    .text = QStringLiteral("Unità"),
+                                    .box = QRect(design.unita, QSize(1300, 600)), .points = 9.75});
     BotUnita1->setCursor(pointer(QStringLiteral("disc_blue")));
     connect(BotUnita1, &QPushButton::clicked, this, [this] {
         if (model_.addUnit())
             countsChanged();
     });
     if (model_.offersExchange()) {
-        Cambio = makeButton(area(), QStringLiteral("Cambio"), QStringLiteral("Cambio"),
-                            design.cambio.x(), design.cambio.y(), 1335, 615, arial, 9.75);
+        Cambio = makeButton(area(), {.name = QStringLiteral("Cambio"),
+                                     .text = QStringLiteral("Cambio"),
+                                     .box = QRect(design.cambio, QSize(1335, 615)),
+                                     .points = 9.75});
         Cambio->setCursor(pointer(QStringLiteral("exchange")));
         connect(Cambio, &QPushButton::clicked, this, [this] { exchange(); });
     }
-    BottoneRicomincia = makePictureButton(area(), QStringLiteral("BottoneRicomincia"),
-                                          QStringLiteral("Ricomincia"), QStringLiteral("bin"),
-                                          design.ricomincia.x(), design.ricomincia.y(), 1905,
-                                          1110, arial, 14.25);
+    BottoneRicomincia = makePictureButton(area(),
+                                          {.name = QStringLiteral("BottoneRicomincia"),
+                                           .text = QStringLiteral("Ricomincia"),
+                                           .box = QRect(design.ricomincia, QSize(1905, 1110)),
+                                           .points = 14.25},
+                                          QStringLiteral("bin"));
     BottoneRicomincia->setCursor(pointer(QStringLiteral("bin")));
     connect(BottoneRicomincia, &QToolButton::clicked, this, [this] { ricomincia(); });
 

@@ -221,18 +221,17 @@ ColumnScreen::ColumnScreen(const ColumnScreenRow &row, QWidget *parent)
 {
     const ColumnLayout &l = layout_;
     const int columns = model_.columns();
-    const QString arial = QStringLiteral("Arial");
     const QString sansSerif = QStringLiteral("MS Sans Serif");
 
-    Label3 = boxed(makeLabel(area(), QStringLiteral("Label3"), QString(), l.label3.x(),
-                             l.label3.y(), l.label3.width(), l.label3.height(), arial,
-                             l.label3Points));
+    Label3 = boxed(makeLabel(area(), {.name = QStringLiteral("Label3"), .box = l.label3,
+                                      .points = l.label3Points}));
     Label3->setWordWrap(true);
     setBackground(Label3, Qt::white);
 
     // The exercise line: widths follow the texts (layOutLine).
     auto lineLabel = [&](const QString &name, const QString &text, int top) {
-        QLabel *label = makeLabel(area(), name, text, l.lineLeft, top, 0, 1125, arial, 48);
+        QLabel *label = makeLabel(area(), {.name = name, .text = text,
+                                           .box = QRect(l.lineLeft, top, 0, 1125), .points = 48});
         label->setAlignment(Qt::AlignCenter);
         return label;
     };
@@ -251,13 +250,14 @@ ColumnScreen::ColumnScreen(const ColumnScreenRow &row, QWidget *parent)
     for (int c = 0; c < columns; ++c) {
         const QString suffix = QLatin1String(columnSuffix[c]);
         const QRect &h = l.heading[c];
-        makeLabel(area(), QStringLiteral("Intestazione_") + suffix, suffix, h.x(), h.y(),
-                  h.width(), h.height(), arial, l.headingPoints)
+        makeLabel(area(), {.name = QStringLiteral("Intestazione_") + suffix, .text = suffix,
+                           .box = h, .points = l.headingPoints})
             ->setAlignment(Qt::AlignCenter);
         for (int r : {Minuend, Subtrahend}) {
             const QRect &b = l.cell[r][c];
-            cell_[r][c] = boxed(makeLabel(area(), QStringLiteral("E%1%2").arg(suffix).arg(r + 1),
-                                          QString(), b.x(), b.y(), b.width(), b.height(), arial, 36));
+            cell_[r][c] = boxed(makeLabel(area(),
+                                          {.name = QStringLiteral("E%1%2").arg(suffix).arg(r + 1),
+                                           .box = b, .points = 36}));
             colourLabel(cell_[r][c], bgr(columnColour[c]), digitColour[c]);
             drag_->addTarget(cell_[r][c]);
             QLabel *source = line_[r][c];
@@ -284,10 +284,10 @@ ColumnScreen::ColumnScreen(const ColumnScreenRow &row, QWidget *parent)
         const std::uint32_t colours[2] = {0xFF00FF, 0xFF80FF};
         for (int c = 0; c < columns - 1; ++c) {
             const QRect &m = l.mark[c], &t = l.markTarget[c];
-            mark_[c] = boxed(makeLabel(area(), QLatin1String(names[c][0]), QString(), m.x(), m.y(),
-                                       m.width(), m.height(), sansSerif, 13.5));
-            target_[c] = boxed(makeLabel(area(), QLatin1String(names[c][1]), QString(), t.x(),
-                                         t.y(), t.width(), t.height(), sansSerif, 13.5));
+            mark_[c] = boxed(makeLabel(area(), {.name = QLatin1String(names[c][0]), .box = m,
+                                                .points = 13.5, .family = sansSerif}));
+            target_[c] = boxed(makeLabel(area(), {.name = QLatin1String(names[c][1]), .box = t,
+                                                  .points = 13.5, .family = sansSerif}));
             for (QLabel *w : {mark_[c], target_[c]}) {
                 colourLabel(w, bgr(colours[c]), Qt::black);
                 w->hide();

@@ -34,8 +34,8 @@ PossibleScreen::PossibleScreen(QWidget *parent) : ExerciseScreen(possibleFrame()
 {
     services().random->reseed();
 
-    EtNumero = makeLabel(area(), QStringLiteral("EtNumero"), QString(), 1560, 1560, 4455, 975,
-                         QStringLiteral("Arial"), 27.75);
+    EtNumero = makeLabel(area(), {.name = QStringLiteral("EtNumero"),
+                                  .box = QRect(1560, 1560, 4455, 975), .points = 27.75});
     EtNumero->setProperty("index", 0);
     EtNumero->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setBackground(EtNumero, QApplication::palette().color(QPalette::Window));
@@ -46,14 +46,15 @@ PossibleScreen::PossibleScreen(QWidget *parent) : ExerciseScreen(possibleFrame()
     const std::uint32_t colours[2] = {0x00C000, 0x0000FF};
     const QString lights[2] = {QStringLiteral("light_green"), QStringLiteral("light_red")};
     for (int i = 0; i < 2; ++i) {
-        Comando[i] = makeButton(area(), QStringLiteral("Comando"), captions[i], lefts[i], 3240,
-                                2655, 975, QStringLiteral("Arial"), 14.25);
+        Comando[i] = makeButton(area(), {.name = QStringLiteral("Comando"), .text = captions[i],
+                                         .box = QRect(lefts[i], 3240, 2655, 975), .points = 14.25});
         Comando[i]->setProperty("index", i);
         Comando[i]->setCursor(arrow);
         setButtonColour(Comando[i], bgr(colours[i]));
         connect(Comando[i], &QPushButton::clicked, this, [this, i] { press(i); });
 
-        Image1[i] = makePicture(area(), QStringLiteral("Image1"), lights[i], 6120, 1560, 855, 975);
+        Image1[i] = makePicture(area(), QStringLiteral("Image1"), lights[i],
+                                QRect(6120, 1560, 855, 975));
         Image1[i]->setProperty("index", i);
         Image1[i]->setAccessibleName(i == 0 ? QStringLiteral("semaforo verde")
                                             : QStringLiteral("semaforo rosso"));

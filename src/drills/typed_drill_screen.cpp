@@ -34,8 +34,9 @@ TypedDrillScreen::TypedDrillScreen(const TypedDrillRow &row, QWidget *parent)
     if (row.reseedOnLoad)
         services().random->reseed();
 
-    EtichettaNumero = makeLabel(area(), QStringLiteral("EtichettaNumero"), QString(), row.left,
-                                row.top, 7215, 975, QStringLiteral("Arial"), row.fontPoints);
+    EtichettaNumero = makeLabel(area(), {.name = QStringLiteral("EtichettaNumero"),
+                                         .box = QRect(row.left, row.top, 7215, 975),
+                                         .points = row.fontPoints});
     EtichettaNumero->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setBackground(EtichettaNumero, Qt::white);
 

@@ -13,9 +13,8 @@
 namespace {
 QLabel *lineLabel(QWidget *area, int index, const AnswerLineDesign &d)
 {
-    QLabel *l = makeLabel(area, QStringLiteral("EtichettaNumero"), QString(), d.start.x(),
-                          d.start.y(), d.field.width(), d.field.height(), QStringLiteral("Arial"),
-                          d.points);
+    QLabel *l = makeLabel(area, {.name = QStringLiteral("EtichettaNumero"),
+                                 .box = QRect(d.start, d.field), .points = d.points});
     l->setProperty("index", index);
     l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setBackground(l, Qt::white);

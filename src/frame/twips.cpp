@@ -21,6 +21,8 @@ QRect twipsRect(int left, int top, int width, int height)
     return QRect(px(left), px(top), px(width), px(height));
 }
 
+QRect twipsRect(const QRect &box) { return twipsRect(box.x(), box.y(), box.width(), box.height()); }
+
 QPoint twipsPoint(int left, int top) { return QPoint(px(left), px(top)); }
 
 int designPixels(int pixels) { return nearest(pixels * runZoom); }

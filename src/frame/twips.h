@@ -21,6 +21,7 @@ int px(int twips);
 double pxF(double twips);
 
 QRect twipsRect(int left, int top, int width, int height);
+QRect twipsRect(const QRect &box);
 QPoint twipsPoint(int left, int top);
 
 // A size designed in pixels at 96 dots per inch (the 32 x 32 pictures and

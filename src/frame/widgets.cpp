@@ -16,43 +16,39 @@
 #include <QStylePainter>
 #include <QToolButton>
 
-QLabel *makeLabel(QWidget *parent, const QString &objectName, const QString &text, int left,
-                  int top, int width, int height, const QString &family, double points,
-                  bool bold)
+QLabel *makeLabel(QWidget *parent, const Control &c)
 {
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(objectName);
+    auto *l = new QLabel(c.text, parent);
+    l->setObjectName(c.name);
     l->setTextFormat(Qt::PlainText);
-    l->setFont(designFont(family, points, bold));
-    l->setGeometry(twipsRect(left, top, width, height));
+    l->setFont(designFont(c.family, c.points, c.bold));
+    l->setGeometry(twipsRect(c.box));
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return l;
 }
 
 QLabel *makePicture(QWidget *parent, const QString &objectName, const QString &pictureName,
-                    int left, int top, int width, int height)
+                    const QRect &box)
 {
     auto *l = new QLabel(parent);
     l->setObjectName(objectName);
-    const QRect r = twipsRect(left, top, width, height);
+    const QRect r = twipsRect(box);
     l->setGeometry(r);
     l->setPixmap(picture(pictureName).pixmap(r.size()));
     l->setScaledContents(true);
     return l;
 }
 
-QToolButton *makePictureButton(QWidget *parent, const QString &objectName, const QString &text,
-                               const QString &pictureName, int left, int top, int width,
-                               int height, const QString &family, double points)
+QToolButton *makePictureButton(QWidget *parent, const Control &c, const QString &pictureName)
 {
     auto *b = new QToolButton(parent);
-    b->setObjectName(objectName);
-    b->setText(text);
+    b->setObjectName(c.name);
+    b->setText(c.text);
     b->setIcon(picture(pictureName));
     b->setIconSize(designSize(32, 32));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setFont(designFont(family, points));
-    b->setGeometry(twipsRect(left, top, width, height));
+    b->setFont(designFont(c.family, c.points, c.bold));
+    b->setGeometry(twipsRect(c.box));
     b->setFocusPolicy(Qt::StrongFocus);
     b->setAutoFillBackground(true);
     return b;
@@ -92,14 +88,12 @@ protected:
 };
 } // namespace
 
-QPushButton *makeButton(QWidget *parent, const QString &objectName, const QString &text,
-                        int left, int top, int width, int height, const QString &family,
-                        double points)
+QPushButton *makeButton(QWidget *parent, const Control &c)
 {
-    auto *b = new WrappingButton(text, parent);
-    b->setObjectName(objectName);
-    b->setFont(designFont(family, points));
-    b->setGeometry(twipsRect(left, top, width, height));
+    auto *b = new WrappingButton(c.text, parent);
+    b->setObjectName(c.name);
+    b->setFont(designFont(c.family, c.points, c.bold));
+    b->setGeometry(twipsRect(c.box));
     b->setAutoDefault(false);
     return b;
 }
@@ -113,7 +107,7 @@ QLineEdit *makeAnswerField(QWidget *parent, const AnswerField &field, std::funct
     if (field.centred)
         f->setAlignment(Qt::AlignCenter);
     f->setAccessibleName(field.spokenName);
-    f->setGeometry(twipsRect(field.box.x(), field.box.y(), field.box.width(), field.box.height()));
+    f->setGeometry(twipsRect(field.box));
     judgeOnEnter(f, std::move(judge));
     return f;
 }

@@ -15,23 +15,52 @@ class QToolButton;
 class QPushButton;
 class QWidget;
 
-QLabel *makeLabel(QWidget *parent, const QString &objectName, const QString &text,
-                  int left, int top, int width, int height,
-                  const QString &family, double points, bool bold = true);
+// A control of a design: its object name, its text, its box and its face.
+struct Control {
+    QString name;
+    QString text{};
+    QRect box{};   // twips
+    double points = 0;
+    QString family = QStringLiteral("Arial");
+    bool bold = true;
+};
 
-// A picture stretched to its box.
+QLabel *makeLabel(QWidget *parent, const Control &control);
+
+// A picture stretched to its box (twips).
 QLabel *makePicture(QWidget *parent, const QString &objectName, const QString &pictureName,
-                    int left, int top, int width, int height);
+                    const QRect &box);
 
 // A button with a 32 x 32 picture above its text.
-QToolButton *makePictureButton(QWidget *parent, const QString &objectName,
-                               const QString &text, const QString &pictureName,
-                               int left, int top, int width, int height,
-                               const QString &family, double points);
+QToolButton *makePictureButton(QWidget *parent, const Control &control,
+                               const QString &pictureName);
 
-QPushButton *makeButton(QWidget *parent, const QString &objectName, const QString &text,
-                        int left, int top, int width, int height,
-                        const QString &family, double points);
+QPushButton *makeButton(QWidget *parent, const Control &control);
+
+// The positional forms, for the callers not yet written with a Control.
+inline QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int left,
+                         int top, int width, int height, const QString &family, double points)
+{
+    return makeLabel(parent, {name, text, QRect(left, top, width, height), points, family});
+}
+inline QLabel *makePicture(QWidget *parent, const QString &name, const QString &pictureName,
+                           int left, int top, int width, int height)
+{
+    return makePicture(parent, name, pictureName, QRect(left, top, width, height));
+}
+inline QToolButton *makePictureButton(QWidget *parent, const QString &name, const QString &text,
+                                      const QString &pictureName, int left, int top, int width,
+                                      int height, const QString &family, double points)
+{
+    return makePictureButton(parent, {name, text, QRect(left, top, width, height), points, family},
+                             pictureName);
+}
+inline QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text,
+                               int left, int top, int width, int height, const QString &family,
+                               double points)
+{
+    return makeButton(parent, {name, text, QRect(left, top, width, height), points, family});
+}
 
 // The field a child types an answer in, in Arial bold, judged on Enter
 // released there (frame/keyboard.h).

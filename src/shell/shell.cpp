@@ -47,19 +47,26 @@ FormAvvio::FormAvvio(QWidget *parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("Tolvena"));
     setBackground(this, bgr(0xFFFF00));
 
-    auto *title = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Esercitazioni matematiche"),
-                            3600, 360, 4935, 855, QStringLiteral("Comic Sans MS"), 18);
+    auto *title = makeLabel(this, {.name = QStringLiteral("Label2"),
+                                   .text = QStringLiteral("Esercitazioni matematiche"),
+                                   .box = QRect(3600, 360, 4935, 855), .points = 18,
+                                   .family = QStringLiteral("Comic Sans MS")});
     title->setProperty("index", 1);
     title->setAlignment(Qt::AlignCenter);
-    auto *name = makeLabel(this, QStringLiteral("Label2"), QStringLiteral("Tolvena"), 2280, 1800,
-                           7455, 1815, QStringLiteral("Comic Sans MS"), 69.75);
+    auto *name = makeLabel(this, {.name = QStringLiteral("Label2"),
+                                  .text = QStringLiteral("Tolvena"),
+                                  .box = QRect(2280, 1800, 7455, 1815), .points = 69.75,
+                                  .family = QStringLiteral("Comic Sans MS")});
     name->setProperty("index", 0);
     name->setAlignment(Qt::AlignCenter);
-    makeLabel(this, QStringLiteral("Label1"), QStringLiteral("31 luglio 2002"), 720, 5160, 1695,
-              375, QStringLiteral("MS Sans Serif"), 12);
-    BottoneAvvio = makePictureButton(this, QStringLiteral("BottoneAvvio"), QStringLiteral("Avvio"),
-                                     QStringLiteral("fish"), 3720, 6000, 4425, 1305,
-                                     QStringLiteral("Comic Sans MS"), 24);
+    makeLabel(this, {.name = QStringLiteral("Label1"), .text = QStringLiteral("31 luglio 2002"),
+                     .box = QRect(720, 5160, 1695, 375), .points = 12,
+                     .family = QStringLiteral("MS Sans Serif")});
+    BottoneAvvio = makePictureButton(this, {.name = QStringLiteral("BottoneAvvio"),
+                                            .text = QStringLiteral("Avvio"),
+                                            .box = QRect(3720, 6000, 4425, 1305), .points = 24,
+                                            .family = QStringLiteral("Comic Sans MS")},
+                                     QStringLiteral("fish"));
     connect(BottoneAvvio, &QToolButton::clicked, this,
             [this] { openScreen(QStringLiteral("FormMenu"), this); });
     fitClientArea(this, 14400, 10275);
@@ -110,17 +117,22 @@ FormMenu::FormMenu(QWidget *parent) : QWidget(parent)
     setWindowTitle(ProgramTitle);
     setWindowIcon(windowPicture(QStringLiteral("app")));
 
-    Command1 = makeButton(this, QStringLiteral("Command1"), QStringLiteral("esercizi con aiuto grafico"),
-                          1920, 600, 6735, 1215, QStringLiteral("MS Sans Serif"), 24);
-    Command2 = makeButton(this, QStringLiteral("Command2"), QStringLiteral("esercizi con solo numeri"),
-                          1920, 2040, 6735, 1215, QStringLiteral("MS Sans Serif"), 24);
+    Command1 = makeButton(this, {.name = QStringLiteral("Command1"),
+                                 .text = QStringLiteral("esercizi con aiuto grafico"),
+                                 .box = QRect(1920, 600, 6735, 1215), .points = 24,
+                                 .family = QStringLiteral("MS Sans Serif")});
+    Command2 = makeButton(this, {.name = QStringLiteral("Command2"),
+                                 .text = QStringLiteral("esercizi con solo numeri"),
+                                 .box = QRect(1920, 2040, 6735, 1215), .points = 24,
+                                 .family = QStringLiteral("MS Sans Serif")});
     Check1 = new QCheckBox(QStringLiteral("Suoni attivati"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setFont(designFont(QStringLiteral("Arial"), 12));
     Check1->setGeometry(twipsRect(2880, 4200, 3135, 375));
-    BottoneEsci = makePictureButton(this, QStringLiteral("BottoneEsci"), QStringLiteral("Esci"),
-                                    QStringLiteral("waving"), 2040, 6360, 6615, 1335,
-                                    QStringLiteral("Arial"), 26.25);
+    BottoneEsci = makePictureButton(this, {.name = QStringLiteral("BottoneEsci"),
+                                           .text = QStringLiteral("Esci"),
+                                           .box = QRect(2040, 6360, 6615, 1335), .points = 26.25},
+                                    QStringLiteral("waving"));
     const QCursor arrow = pointer(QStringLiteral("arrow_big"));
     Command1->setCursor(arrow);
     Command2->setCursor(arrow);
