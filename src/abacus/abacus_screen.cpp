@@ -5,7 +5,7 @@
 #include "frame/numbers.h"
 #include "frame/spoken.h"
 #include "frame/step_animator.h"
-#include "frame/told.h"
+#include "frame/tell.h"
 #include "frame/twips.h"
 #include "frame/widgets.h"
 

@@ -2,7 +2,7 @@
 
 #include "frame/look.h"
 #include "frame/navigation.h"
-#include "frame/told.h"
+#include "frame/tell.h"
 #include "frame/twips.h"
 #include "frame/widgets.h"
 

@@ -6,7 +6,7 @@
 #include "frame/services.h"
 #include "frame/spoken.h"
 #include "frame/step_animator.h"
-#include "frame/told.h"
+#include "frame/tell.h"
 #include "frame/twips.h"
 #include "frame/widgets.h"
 

@@ -3,7 +3,7 @@
 #include "column/label_drag.h"
 #include "frame/look.h"
 #include "frame/navigation.h"
-#include "frame/told.h"
+#include "frame/tell.h"
 #include "frame/twips.h"
 #include "frame/widgets.h"
 

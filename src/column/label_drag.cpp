@@ -3,7 +3,7 @@
 #include "frame/focus_frame.h"
 
 #include "frame/look.h"
-#include "frame/told.h"
+#include "frame/tell.h"
 #include "frame/twips.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "frame/told.h"
+#include "frame/tell.h"
 
 #include "frame/services.h"
 #include "frame/voice.h"
