@@ -45,7 +45,7 @@ FormAvvio::FormAvvio(QWidget *parent) : QWidget(parent)
     enterPressesButtons();
     setObjectName(QStringLiteral("FormAvvio"));
     setWindowTitle(QStringLiteral("Tolvena"));
-    setBackground(this, bgr(0xFFFF00));
+    setBackground(this, Qt::cyan);
 
     auto *title = makeLabel(this, {.name = QStringLiteral("Label2"),
                                    .text = QStringLiteral("Esercitazioni matematiche"),
