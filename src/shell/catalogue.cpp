@@ -187,15 +187,16 @@ CatalogueScreen::CatalogueScreen(const CatalogueDesign &design, QWidget *parent)
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const std::size_t at = (offset + i) % entries.size();
         const CatalogueEntry &e = entries[at];
+        const QRect box(e.left, e.top, e.width, e.height);
         if (e.heading) {
-            QLabel *l = makeLabel(this, e.name, e.caption, e.left, e.top, e.width, e.height,
-                                  QStringLiteral("Arial"), 12);
+            QLabel *l =
+                makeLabel(this, {.name = e.name, .text = e.caption, .box = box, .points = 12});
             if (e.index >= 0)
                 l->setProperty("index", e.index);
             continue;
         }
-        QPushButton *b = makeButton(this, e.name, e.caption, e.left, e.top, e.width, e.height,
-                                    QStringLiteral("Arial"), 14.25);
+        QPushButton *b =
+            makeButton(this, {.name = e.name, .text = e.caption, .box = box, .points = 14.25});
         b->setCursor(arrow);
         b->installEventFilter(this);
         buttons_.push_back(b);
