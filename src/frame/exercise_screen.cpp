@@ -68,14 +68,15 @@ ExerciseScreen::ExerciseScreen(const FrameDesign &design, QWidget *parent)
     area_ = new ClientArea(this);
     area_->setObjectName(QStringLiteral("area"));
     setCentralWidget(area_);
-    setBackground(area_, bgr(0xFFFF00));
+    setBackground(area_, Qt::cyan);
 
     const FrameDesign &d = design;
     score_ = new Scoreboard(area_, d.iconaSi, d.label1Name, d.label2Name, d.ownCounters, this);
-    BottoneAvanti = makePictureButton(area_, QStringLiteral("BottoneAvanti"),
-                                      QStringLiteral("avanti"), QStringLiteral("avanti"),
-                                      d.avanti.x(), d.avanti.y(), 1935, 975,
-                                      QStringLiteral("Arial"), 14.25);
+    BottoneAvanti = makePictureButton(area_, {.name = QStringLiteral("BottoneAvanti"),
+                                              .text = QStringLiteral("avanti"),
+                                              .box = QRect(d.avanti.x(), d.avanti.y(), 1935, 975),
+                                              .points = 14.25},
+                                      QStringLiteral("avanti"));
     BottoneAvanti->setCursor(pointer(QStringLiteral("avanti_cursor")));
     BottoneAvanti->setEnabled(d.avantiEnabled);
     BottoneAvanti->setVisible(d.avantiVisible);

@@ -14,20 +14,20 @@ Scoreboard::Scoreboard(QWidget *area, QPoint iconaSi, const QString &label1Name,
 {
     const int x = iconaSi.x(), y = iconaSi.y();
     ComandoIconaSi = makePicture(area, QStringLiteral("ComandoIconaSi"), QStringLiteral("happy"),
-                                 x, y, 1095, 975);
+                                 QRect(x, y, 1095, 975));
     ComandoIconaNo = makePicture(area, QStringLiteral("ComandoIconaNo"), QStringLiteral("sad"),
-                                 x - 60, y + 30, 1095, 975);
+                                 QRect(x - 60, y + 30, 1095, 975));
     ComandoIconaSi->setAccessibleName(QStringLiteral("faccina felice"));
     ComandoIconaNo->setAccessibleName(QStringLiteral("faccina triste"));
     ComandoIconaNo->hide();
-    makeLabel(area, label1Name, QStringLiteral("Esatti"), x - 300, y + 1155, 735, 375,
-              QStringLiteral("Arial"), 12);
-    EtichettaEsatti = makeLabel(area, QStringLiteral("EtichettaEsatti"), QString(), x + 540,
-                                y + 1050, 975, 615, QStringLiteral("Arial"), 18);
-    makeLabel(area, label2Name, QStringLiteral("Errati"), x - 300, y + 1680, 735, 495,
-              QStringLiteral("Arial"), 12);
-    EtichettaErrati = makeLabel(area, QStringLiteral("EtichettaErrati"), QString(), x + 540,
-                                y + 1575, 855, 615, QStringLiteral("Arial"), 18);
+    makeLabel(area, {.name = label1Name, .text = QStringLiteral("Esatti"),
+                     .box = QRect(x - 300, y + 1155, 735, 375), .points = 12});
+    EtichettaEsatti = makeLabel(area, {.name = QStringLiteral("EtichettaEsatti"),
+                                       .box = QRect(x + 540, y + 1050, 975, 615), .points = 18});
+    makeLabel(area, {.name = label2Name, .text = QStringLiteral("Errati"),
+                     .box = QRect(x - 300, y + 1680, 735, 495), .points = 12});
+    EtichettaErrati = makeLabel(area, {.name = QStringLiteral("EtichettaErrati"),
+                                       .box = QRect(x + 540, y + 1575, 855, 615), .points = 18});
 }
 
 bool Scoreboard::happy() const { return ComandoIconaSi->isVisible(); }

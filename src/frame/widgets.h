@@ -37,31 +37,6 @@ QToolButton *makePictureButton(QWidget *parent, const Control &control,
 
 QPushButton *makeButton(QWidget *parent, const Control &control);
 
-// The positional forms, for the callers not yet written with a Control.
-inline QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int left,
-                         int top, int width, int height, const QString &family, double points)
-{
-    return makeLabel(parent, {name, text, QRect(left, top, width, height), points, family});
-}
-inline QLabel *makePicture(QWidget *parent, const QString &name, const QString &pictureName,
-                           int left, int top, int width, int height)
-{
-    return makePicture(parent, name, pictureName, QRect(left, top, width, height));
-}
-inline QToolButton *makePictureButton(QWidget *parent, const QString &name, const QString &text,
-                                      const QString &pictureName, int left, int top, int width,
-                                      int height, const QString &family, double points)
-{
-    return makePictureButton(parent, {name, text, QRect(left, top, width, height), points, family},
-                             pictureName);
-}
-inline QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text,
-                               int left, int top, int width, int height, const QString &family,
-                               double points)
-{
-    return makeButton(parent, {name, text, QRect(left, top, width, height), points, family});
-}
-
 // The field a child types an answer in, in Arial bold, judged on Enter
 // released there (frame/keyboard.h).
 struct AnswerField {
