@@ -467,15 +467,17 @@ QString Monkey::menuByKeys()
     const QString what = QStringLiteral("menu by keys: %1").arg(path.join(QLatin1Char(' ')));
     note(what);
     // Once Alt has lit the bar's first item, the arrows go along the bar,
-    // round from the last item to the first.
+    // round from the last item to the first. An item already lit before Alt
+    // (a drag that passed over the bar and never left it) is not Alt's.
     auto *main = qobject_cast<QMainWindow *>(current_.data());
+    const bool litBefore = main && main->menuBar()->activeAction();
     press(Qt::Key_Alt, Qt::AltModifier);
     QList<QAction *> items;
     if (main && current_ == main)
         for (QAction *a : main->menuBar()->actions())
             if (a->isVisible() && !a->isSeparator())
                 items << a;
-    const bool lit = !items.isEmpty() && main->menuBar()->activeAction() == items.first();
+    const bool lit = !litBefore && !items.isEmpty() && main->menuBar()->activeAction() == items.first();
     for (int i = 0; i < rights && current_; ++i)
         press(Qt::Key_Right);
     if (lit && current_ == main && pendingProblem_.isEmpty()) {
